@@ -1,0 +1,42 @@
+# Build options and the flags they bring. Flags reach a target only through the interface
+# library battle_options, which each of the project's own targets links privately.
+
+# Strict warnings are for the people working on the project; someone who only consumes it
+# gets a quiet build.
+option(BATTLE_WARNINGS "Compile with strict warnings" ${PROJECT_IS_TOP_LEVEL})
+
+# CI treats every warning as an error; so can anyone else, with -DBATTLE_WERROR=ON.
+if(DEFINED ENV{CI} AND "$ENV{CI}")
+    set(battle_werror_default ON)
+else()
+    set(battle_werror_default OFF)
+endif()
+option(BATTLE_WERROR "Treat warnings as errors" ${battle_werror_default})
+
+option(BATTLE_SANITIZE "Instrument everything with AddressSanitizer and UBSan" OFF)
+option(BATTLE_TESTS "Build the tests" ${PROJECT_IS_TOP_LEVEL})
+
+add_library(battle_options INTERFACE)
+
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    if(BATTLE_WARNINGS)
+        target_compile_options(
+            battle_options
+            INTERFACE -Wall
+                      -Wextra
+                      -Wpedantic
+                      -Wconversion
+                      -Wsign-conversion
+                      -Wshadow
+                      -Wold-style-cast
+                      $<$<BOOL:${BATTLE_WERROR}>:-Werror>)
+    endif()
+    if(BATTLE_SANITIZE)
+        set(battle_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all)
+        target_compile_options(battle_options INTERFACE ${battle_sanitizers}
+                                                        -fno-omit-frame-pointer)
+        target_link_options(battle_options INTERFACE ${battle_sanitizers})
+    endif()
+elseif(BATTLE_WARNINGS OR BATTLE_SANITIZE)
+    message(WARNING "Warnings and sanitizers are set up for GCC and Clang only")
+endif()

@@ -1,0 +1,38 @@
+// Hero: the name, life and level that every character has, and the three report lines about
+// them (status, level gain, damage taken). Used on its own and as the one shared Hero part of
+// every other character.
+#pragma once
+
+#include <string>
+
+class Hero {
+public:
+    explicit Hero(std::string nm = "Unknown", int lvl = 1, int lf = 100);
+
+    std::string getname() const;
+    void setname(std::string nm);
+    int getlife() const;
+    void setlife(int lf);
+    int getlevel() const;
+    void setlevel(int lvl);
+
+    // Writes "Hero: <name>, <level>, <life>".
+    void print() const;
+
+    // Level-up: the level rises by 1, the level-gain line is written, and only then does the
+    // life rise by 100.
+    void operator++(int);
+
+    // Takes `d` off the life and writes the damage-taken line with `d` itself.
+    void operator-(int d);
+
+    // Returns whether this character's level is strictly greater than x's. `x` is a copy of
+    // the other character's Hero part, on purpose: the comparison can never change it.
+    // NOLINTNEXTLINE(performance-unnecessary-value-param,readability-make-member-function-const)
+    bool operator>(Hero x);
+
+private:
+    std::string name;
+    int life;
+    int level;
+};

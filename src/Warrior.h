@@ -1,0 +1,28 @@
+// Warrior: a Hero with armour and two forms of physical attack, chosen by how the target is
+// passed: as a Hero it takes the full damage, as a Warrior the damage is divided by its armour.
+#pragma once
+
+#include <string>
+
+#include "Hero.h"
+
+// Hero is a virtual base so that a class deriving from both Warrior and Mage holds a single
+// Hero part. The Hero arguments below set it only when a Warrior is the complete object.
+class Warrior : public virtual Hero {
+public:
+    explicit Warrior(std::string nm = "Unknown", int lvl = 1, int lf = 100, int arm = 25);
+
+    int getarmor() const;
+    void setarmor(int arm);
+
+    // Plain attack: x loses d life. A null target is left alone and nothing is written.
+    void attack(Hero* x, int d);
+
+    // Armoured attack: x loses d divided by x's armour, truncated toward zero. Armour 0 gives
+    // no protection (x loses d), which keeps the division defined. A null target is left alone
+    // and nothing is written.
+    void attack(Warrior* x, int d);
+
+private:
+    int armor;
+};

@@ -1,0 +1,111 @@
+#include "Hero.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "cout_capture.h"
+
+namespace {
+
+TEST(Hero, DefaultsToUnknownAtLevelOneWithLife100) {
+    CoutCapture out;
+    Hero().print();
+    EXPECT_EQ(out.take(), "Hero: Unknown, 1, 100\n");
+}
+
+TEST(Hero, StatusLineShowsLevelBeforeLife) {
+    CoutCapture out;
+    const Hero h("Morvek", 4, 80);
+    h.print();
+    EXPECT_EQ(out.take(), "Hero: Morvek, 4, 80\n");
+    EXPECT_EQ(h.getlevel(), 4);
+    EXPECT_EQ(h.getlife(), 80);
+}
+
+TEST(Hero, LifeAtZeroOrBelowIsKeptAndPrinted) {
+    CoutCapture out;
+    Hero h("Morvek", 4, 80);
+    h.setlife(0);
+    h.print();
+    h.setlife(-7);
+    h.print();
+    h.setlevel(INT_MIN);
+    h.setlife(INT_MIN);
+    h.print();
+    EXPECT_EQ(out.take(),
+              "Hero: Morvek, 4, 0\n"
+              "Hero: Morvek, 4, -7\n"
+              "Hero: Morvek, -2147483648, -2147483648\n");
+}
+
+TEST(Hero, NamesAreWrittenByteForByte) {
+    CoutCapture out;
+    const std::string odd("a\0b \xc3\xa9\xff", 7);
+    Hero h;
+    h.setname(odd);
+    h.print();
+    EXPECT_EQ(h.getname(), odd);
+    EXPECT_EQ(out.take(), "Hero: " + odd + ", 1, 100\n");
+}
+
+TEST(Hero, LevelUpAddsOneLevelAndHundredLife) {
+    CoutCapture out;
+    Hero h("Cuth", 4, 100);
+    h++;
+    EXPECT_EQ(out.take(), "Cuth has gained a level!\n");
+    EXPECT_EQ(h.getlevel(), 5);
+    EXPECT_EQ(h.getlife(), 200);
+}
+
+TEST(Hero, LevelUpSaturatesAtIntMax) {
+    CoutCapture out;
+    Hero h("Cuth", INT_MAX, INT_MAX - 50);
+    h++;
+    EXPECT_EQ(h.getlevel(), INT_MAX);
+    EXPECT_EQ(h.getlife(), INT_MAX);
+    EXPECT_EQ(out.take(), "Cuth has gained a level!\n");
+}
+
+TEST(Hero, DamageTakenReportsDItself) {
+    CoutCapture out;
+    Hero h("Morvek", 4, 80);
+    h - 30;
+    EXPECT_EQ(h.getlife(), 50);
+    h - -15;
+    EXPECT_EQ(h.getlife(), 65);
+    EXPECT_EQ(out.take(),
+              "Morvek has taken 30 damage\n"
+              "Morvek has taken -15 damage\n");
+}
+
+TEST(Hero, DamageTakenSaturatesBothWays) {
+    CoutCapture out;
+    Hero h("Morvek", 4, -10);
+    h - INT_MAX;
+    EXPECT_EQ(h.getlife(), INT_MIN);
+    h.setlife(0);
+    h - INT_MIN;
+    EXPECT_EQ(h.getlife(), INT_MAX);
+    EXPECT_EQ(out.take(),
+              "Morvek has taken 2147483647 damage\n"
+              "Morvek has taken -2147483648 damage\n");
+}
+
+TEST(Hero, ComparisonIsStrictByLevelAndChangesNeither) {
+    Hero high("High", 5, 1);
+    Hero low("Low", 2, 999);
+    Hero same("Same", 5, 7);
+    EXPECT_TRUE(high > low);
+    EXPECT_FALSE(low > high);
+    EXPECT_FALSE(high > same);
+    EXPECT_FALSE(same > high);
+    EXPECT_EQ(low.getname(), "Low");
+    EXPECT_EQ(low.getlevel(), 2);
+    EXPECT_EQ(low.getlife(), 999);
+    EXPECT_EQ(high.getlevel(), 5);
+    EXPECT_EQ(high.getlife(), 1);
+}
+
+}  // namespace

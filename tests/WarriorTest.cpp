@@ -1,0 +1,111 @@
+#include "Warrior.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "cout_capture.h"
+
+namespace {
+
+TEST(Warrior, DefaultsToUnknownWithArmour25) {
+    CoutCapture out;
+    const Warrior w;
+    w.print();
+    EXPECT_EQ(out.take(), "Hero: Unknown, 1, 100\n");
+    EXPECT_EQ(w.getarmor(), 25);
+}
+
+TEST(Warrior, OverloadIsChosenByHowTheTargetIsPassed) {
+    CoutCapture out;
+    Warrior jorv("Jorv", 4, 40, 10);
+    Warrior target;
+    jorv.attack(&target, 50);
+    EXPECT_EQ(target.getlife(), 98);
+    jorv.attack(static_cast<Hero*>(&target), 50);
+    EXPECT_EQ(target.getlife(), 48);
+    EXPECT_EQ(out.take(),
+              "Jorv deals 2 damage to Unknown\n"
+              "Jorv deals 50 damage to Unknown\n");
+    EXPECT_EQ(jorv.getlife(), 40);
+}
+
+TEST(Warrior, PlainAttackHitsAnyHeroInFull) {
+    CoutCapture out;
+    Warrior jorv("Jorv", 4, 40, 10);
+    Hero morvek("Morvek", 4, 80);
+    jorv.attack(&morvek, 20);
+    jorv.attack(&morvek, -5);
+    EXPECT_EQ(morvek.getlife(), 65);
+    EXPECT_EQ(out.take(),
+              "Jorv deals 20 damage to Morvek\n"
+              "Jorv deals -5 damage to Morvek\n");
+}
+
+struct ArmouredCase {
+    int d;
+    int arm;
+    int dealt;
+    int life_after;  // of a target that starts at life 0
+};
+
+// The divided damage truncates toward zero and uses the target's armour only. Armour 0 would
+// divide by zero, so it gives no protection; INT_MIN / -1 would overflow, so it saturates.
+TEST(Warrior, ArmouredAttackDividesByTargetArmour) {
+    const ArmouredCase cases[] = {
+        {50, 25, 2, -2},
+        {80, 50, 1, -1},
+        {20, 40, 0, 0},
+        {-7, 2, -3, 3},
+        {7, -2, -3, 3},
+        {30, 0, 30, -30},
+        {INT_MIN, 0, INT_MIN, INT_MAX},
+        {INT_MIN, -1, INT_MAX, -INT_MAX},
+        {INT_MAX, 1, INT_MAX, -INT_MAX},
+    };
+    for (const ArmouredCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.d << " / " << c.arm);
+        CoutCapture out;
+        Warrior attacker("Jorv", 4, 40, 999);
+        Warrior target("Grell", 3, 0, c.arm);
+        attacker.attack(&target, c.d);
+        EXPECT_EQ(target.getlife(), c.life_after);
+        EXPECT_EQ(out.take(), "Jorv deals " + std::to_string(c.dealt) + " damage to Grell\n");
+        EXPECT_EQ(attacker.getlife(), 40);
+    }
+}
+
+TEST(Warrior, AttacksSaturateTheTargetsLife) {
+    CoutCapture out;
+    Warrior w("Jorv", 4, 40, 1);
+    Warrior low("Low", 1, -10, 1);
+    w.attack(static_cast<Hero*>(&low), INT_MAX);
+    EXPECT_EQ(low.getlife(), INT_MIN);
+    Warrior high("High", 1, 10, 1);
+    w.attack(&high, INT_MIN);
+    EXPECT_EQ(high.getlife(), INT_MAX);
+}
+
+TEST(Warrior, AttackOnItselfLowersItsOwnLife) {
+    CoutCapture out;
+    Warrior w("Jorv", 4, 40, 10);
+    w.attack(&w, 50);
+    w.attack(static_cast<Hero*>(&w), 5);
+    EXPECT_EQ(w.getlife(), 30);
+    EXPECT_EQ(out.take(),
+              "Jorv deals 5 damage to Jorv\n"
+              "Jorv deals 5 damage to Jorv\n");
+}
+
+TEST(Warrior, NullTargetChangesNothingAndWritesNothing) {
+    CoutCapture out;
+    Warrior w("Jorv", 4, 40, 10);
+    w.attack(static_cast<Hero*>(nullptr), 20);
+    w.attack(static_cast<Warrior*>(nullptr), 20);
+    EXPECT_EQ(out.take(), "");
+    EXPECT_EQ(w.getlife(), 40);
+    EXPECT_EQ(w.getarmor(), 10);
+}
+
+}  // namespace
