@@ -1,8 +1,15 @@
 // The battle: one fixed script of characters acting on each other, each action writing one
 // report line to standard output.
+//
+// main owns every character. Those made on the heap are held by std::unique_ptr, each by its
+// exact type, so none is ever deleted through a base pointer; targets are passed as plain
+// pointers for the length of one call.
+#include <iostream>
 #include <memory>
 
+#include "Bloodmage.h"
 #include "Hero.h"
+#include "Warmage.h"
 #include "Warrior.h"
 
 int main() {
@@ -17,6 +24,36 @@ int main() {
     w2->print();
     w1->attack(static_cast<Hero*>(w2.get()), 50);
     w2->print();
+
+    // Blood magic: one Bloodmage pays with its life, the other is held to the Mage rule.
+    auto bmg = std::make_unique<Bloodmage>("Ulvar", 8, 50, 50);
+    bmg->castspell(h1.get(), 60);
+    bmg->print();
+    h1->print();
+    auto bmg2 = std::make_unique<Bloodmage>("Tamrin", 50, 95, 95);
+    bmg2->Mage::castspell(w1.get(), 100);
+    bmg2->print();
+    w1->print();
+    h1.reset();
+
+    // Level-up and comparison, on the stack.
+    Hero h2("Cuth", 4, 100);
+    Warrior w3("Halvardo", 2, 100, 50);
+    h2++;
+    h2.print();
+    // operator> takes a copy of w3's Hero part: slicing is the point.
+    if (h2 > w3) {  // NOLINT(cppcoreguidelines-slicing)
+        std::cout << h2.getname() << " higher level than " << w3.getname() << std::endl;
+    } else {
+        std::cout << w3.getname() << " higher level than " << h2.getname() << std::endl;
+    }
+
+    // The Warmage: an armoured attack and a spell, under one name, at one Warrior.
+    auto wm1 = std::make_unique<Warmage>("Ezmund", 5, 40, 40, 20);
+    wm1->print();
+    auto w6 = std::make_unique<Warrior>("Grell", 3, 60, 50);
+    wm1->attack(w6.get(), 80);
+    wm1->castspell(w6.get(), 20);
 
     return 0;
 }
