@@ -4,6 +4,9 @@
 // main owns every character. Those made on the heap are held by std::unique_ptr, each by its
 // exact type, so none is ever deleted through a base pointer; targets are passed as plain
 // pointers for the length of one call.
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <memory>
 
@@ -12,7 +15,27 @@
 #include "Warmage.h"
 #include "Warrior.h"
 
+namespace {
+
+// Returns EXIT_SUCCESS when every report line reached standard output. Otherwise (a full disk,
+// a closed descriptor) says why on standard error and returns EXIT_FAILURE: a battle nobody
+// could read is not a success.
+int outputstatus() {
+    if (std::cout.flush()) {
+        return EXIT_SUCCESS;
+    }
+    // The stream keeps no error code; errno still holds the one from the write that failed.
+    const int err = errno;
+    std::cerr << "battle: cannot write to standard output: "
+              << (err != 0 ? std::strerror(err) : "write error") << std::endl;
+    return EXIT_FAILURE;
+}
+
+}  // namespace
+
 int main() {
+    errno = 0;
+
     // Opening skirmish: both forms of attack on the same Warrior.
     auto h1 = std::make_unique<Hero>("Morvek", 4, 80);
     h1->print();
@@ -55,5 +78,5 @@ int main() {
     wm1->attack(w6.get(), 80);
     wm1->castspell(w6.get(), 20);
 
-    return 0;
+    return outputstatus();
 }
