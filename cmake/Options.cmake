@@ -15,6 +15,11 @@ option(BATTLE_WERROR "Treat warnings as errors" ${battle_werror_default})
 
 option(BATTLE_SANITIZE "Instrument everything with AddressSanitizer and UBSan" OFF)
 option(BATTLE_TESTS "Build the tests" ${PROJECT_IS_TOP_LEVEL})
+# The libFuzzer target needs clang++; it instruments every target for coverage.
+option(BATTLE_FUZZ "Build the libFuzzer target (clang++ only)" OFF)
+if(BATTLE_FUZZ AND NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "BATTLE_FUZZ needs clang++")
+endif()
 
 add_library(battle_options INTERFACE)
 
@@ -36,6 +41,9 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
         target_compile_options(battle_options INTERFACE ${battle_sanitizers}
                                                         -fno-omit-frame-pointer)
         target_link_options(battle_options INTERFACE ${battle_sanitizers})
+    endif()
+    if(BATTLE_FUZZ)
+        target_compile_options(battle_options INTERFACE -fsanitize=fuzzer-no-link)
     endif()
 elseif(BATTLE_WARNINGS OR BATTLE_SANITIZE)
     message(WARNING "Warnings and sanitizers are set up for GCC and Clang only")

@@ -12,7 +12,7 @@ class Mage : public virtual Hero {
 public:
     explicit Mage(std::string nm = "Unknown", int lvl = 1, int lf = 100, int mn = 100);
 
-    int getmana() const;
+    [[nodiscard]] int getmana() const;
     void setmana(int mn);
 
     // Spends d mana to take d life from x, or, when the mana is less than d, writes the

@@ -3,10 +3,9 @@
 #include <utility>
 
 // Hero is a virtual base of both Warrior and Mage, so this, the most-derived constructor, is
-// the one that sets the single Hero part. Warrior and Mage are built with their defaults
-// (armour 25, mana 100), which leave the Hero part alone, and then get the values given here.
-Warmage::Warmage(std::string nm, int lvl, int lf, int arm, int mn)
-    : Hero(std::move(nm), lvl, lf), Warrior(), Mage() {
+// the one that sets the single Hero part. Warrior and Mage are default-constructed (armour 25,
+// mana 100), which leaves the Hero part alone, and then get the values given here.
+Warmage::Warmage(std::string nm, int lvl, int lf, int arm, int mn) : Hero(std::move(nm), lvl, lf) {
     setmana(mn);
     setarmor(arm);
 }

@@ -12,7 +12,7 @@ class Warrior : public virtual Hero {
 public:
     explicit Warrior(std::string nm = "Unknown", int lvl = 1, int lf = 100, int arm = 25);
 
-    int getarmor() const;
+    [[nodiscard]] int getarmor() const;
     void setarmor(int arm);
 
     // Plain attack: x loses d life. A null target is left alone and nothing is written.

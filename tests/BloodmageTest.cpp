@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <string>
 
@@ -21,7 +22,7 @@ struct BloodCase {
 // Cheap (d below the mana), exact, dear (d beyond the mana), empty mana, a heal, and values
 // that would overflow. The target always loses the full d.
 TEST(Bloodmage, PaysWhatTheManaCannotWithItsOwnLife) {
-    const BloodCase cases[] = {
+    const std::array<BloodCase, 7> cases{{
         {50, 50, 30, 20, 50, 30},
         {50, 50, 50, 0, 50, 10},
         {50, 50, 60, 0, 40, 0},
@@ -29,7 +30,7 @@ TEST(Bloodmage, PaysWhatTheManaCannotWithItsOwnLife) {
         {10, 50, -5, 15, 50, 65},
         {INT_MIN, -10, INT_MAX, 0, INT_MIN, 60 - INT_MAX},
         {INT_MAX, 50, INT_MIN, INT_MAX, 50, INT_MAX},
-    };
+    }};
     for (const BloodCase& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << "mana " << c.mana << ", life " << c.life << ", d " << c.d);

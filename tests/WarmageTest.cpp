@@ -61,4 +61,21 @@ TEST(Warmage, DamageThroughEitherSideLowersOneLife) {
               "Iris deals 50 spell damage to Ezmund\n");
 }
 
+// Assignment reaches the one Hero part through both Warrior and Mage; the name must survive
+// being assigned twice, from an rvalue too.
+TEST(Warmage, AssignmentKeepsEveryField) {
+    Warmage wm("Ezmund", 5, 40, 40, 20);
+    wm = Warmage("Orla", 7, 70, 3, 9);
+    EXPECT_EQ(wm.getname(), "Orla");
+    EXPECT_EQ(wm.getlevel(), 7);
+    EXPECT_EQ(wm.getlife(), 70);
+    EXPECT_EQ(wm.getarmor(), 3);
+    EXPECT_EQ(wm.getmana(), 9);
+    const Warmage other("Brand", 2, 20, 30, 40);
+    wm = other;
+    EXPECT_EQ(wm.getname(), "Brand");
+    EXPECT_EQ(other.getname(), "Brand");
+    EXPECT_EQ(wm.getmana(), 40);
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <string>
 
@@ -53,7 +54,7 @@ struct ArmouredCase {
 // The divided damage truncates toward zero and uses the target's armour only. Armour 0 would
 // divide by zero, so it gives no protection; INT_MIN / -1 would overflow, so it saturates.
 TEST(Warrior, ArmouredAttackDividesByTargetArmour) {
-    const ArmouredCase cases[] = {
+    const std::array<ArmouredCase, 9> cases{{
         {50, 25, 2, -2},
         {80, 50, 1, -1},
         {20, 40, 0, 0},
@@ -63,7 +64,7 @@ TEST(Warrior, ArmouredAttackDividesByTargetArmour) {
         {INT_MIN, 0, INT_MIN, INT_MAX},
         {INT_MIN, -1, INT_MAX, -INT_MAX},
         {INT_MAX, 1, INT_MAX, -INT_MAX},
-    };
+    }};
     for (const ArmouredCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.d << " / " << c.arm);
         CoutCapture out;

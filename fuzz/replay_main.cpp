@@ -1,0 +1,41 @@
+// Replays saved fuzz inputs (files, or every file in the directories given) through the same
+// decoder and model as the fuzzer, so that any compiler can run them as an ordinary test.
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <vector>
+
+#include "character_sequence.h"
+
+namespace {
+
+void replay(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                          std::istreambuf_iterator<char>()};
+    runcharactersequence(bytes.data(), bytes.size());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int replayed = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::filesystem::path arg(
+            argv[i]);  // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
+        if (std::filesystem::is_directory(arg)) {
+            for (const auto& entry : std::filesystem::directory_iterator(arg)) {
+                replay(entry.path());
+                ++replayed;
+            }
+        } else {
+            replay(arg);
+            ++replayed;
+        }
+    }
+    std::cout << "replayed " << replayed << " inputs" << std::endl;
+    return replayed > 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+}
