@@ -76,18 +76,12 @@ public:
     // Mostly the values where the rules turn: 0, +-1, the limits and small numbers.
     int value() {
         switch (byte() % 8) {
-            case 0:
-                return 0;
-            case 1:
-                return -1;
-            case 2:
-                return INT_MIN;
-            case 3:
-                return INT_MAX;
-            case 4:
-                return static_cast<std::int8_t>(byte());
-            case 5:
-                return static_cast<std::int8_t>(byte()) * 10;
+            case 0: return 0;
+            case 1: return -1;
+            case 2: return INT_MIN;
+            case 3: return INT_MAX;
+            case 4: return static_cast<std::int8_t>(byte());
+            case 5: return static_cast<std::int8_t>(byte()) * 10;
             default: {
                 std::uint32_t v = 0;
                 for (int i = 0; i < 4; ++i) {
@@ -131,10 +125,8 @@ private:
         Model& me = models.at(a);
         Character& real = slots.at(a);
         switch (op % op_count) {
-            case 0:
-                return build(a);
-            case 1:
-                return copy(a, in.slot());
+            case 0: return build(a);
+            case 1: return copy(a, in.slot());
             case 2:
                 if (Hero* h = as<Hero>(real)) {
                     h->print();
@@ -158,27 +150,19 @@ private:
                 }
                 return;
             }
-            case 5:
-                return compare(a, in.slot());
-            case 10:
-                return set(a, true);
-            case 11:
-                return set(a, false);
-            case 12:
-                return move(a, in.slot());
+            case 5: return compare(a, in.slot());
+            case 10: return set(a, true);
+            case 11: return set(a, false);
+            case 12: return move(a, in.slot());
             default: {
                 // Bytes are read one statement at a time: argument order is unspecified.
                 const std::optional<std::size_t> t = target();
                 const int d = in.value();
                 switch (op % op_count) {
-                    case 6:
-                        return attack(a, t, d, false);
-                    case 7:
-                        return attack(a, t, d, true);
-                    case 8:
-                        return cast(a, t, d, false);
-                    default:
-                        return cast(a, t, d, true);
+                    case 6: return attack(a, t, d, false);
+                    case 7: return attack(a, t, d, true);
+                    case 8: return cast(a, t, d, false);
+                    default: return cast(a, t, d, true);
                 }
             }
         }
@@ -195,8 +179,8 @@ private:
         return t ? as<T>(slots.at(*t)) : nullptr;
     }
 
-    // Builds a character of any class, leaving 0 to all of the defaultable arguments to the
-    // constructor's defaults.
+    // Builds a character of any class. Hero, Warrior and Mage get anywhere from none to all of
+    // their arguments, and the constructor's defaults fill in the rest.
     void build(std::size_t a) {
         const std::uint8_t how = in.byte();
         const int args = how / 5 % 5;
@@ -210,9 +194,7 @@ private:
         m.life = lf;
         Character& c = slots.at(a);
         switch (how % 5) {
-            case 0:
-                emplace<Hero>(c, args, nm, lvl, lf, own);
-                break;
+            case 0: emplace<Hero>(c, args, nm, lvl, lf, own); break;
             case 1:
                 emplace<Warrior>(c, args, nm, lvl, lf, own);
                 m.armor = own;
@@ -239,18 +221,10 @@ private:
     template <class T>
     static void emplace(Character& c, int args, const std::string& nm, int lvl, int lf, int own) {
         switch (args) {
-            case 0:
-                c.emplace<T>();
-                break;
-            case 1:
-                c.emplace<T>(nm);
-                break;
-            case 2:
-                c.emplace<T>(nm, lvl);
-                break;
-            case 3:
-                c.emplace<T>(nm, lvl, lf);
-                break;
+            case 0: c.emplace<T>(); break;
+            case 1: c.emplace<T>(nm); break;
+            case 2: c.emplace<T>(nm, lvl); break;
+            case 3: c.emplace<T>(nm, lvl, lf); break;
             default:
                 if constexpr (std::is_same_v<T, Hero>) {
                     c.emplace<T>(nm, lvl, lf);
