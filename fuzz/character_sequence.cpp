@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -17,6 +18,7 @@
 #include "Warmage.h"
 #include "Warrior.h"
 #include "cout_capture.h"
+#include "failing_new.h"
 
 namespace {
 
@@ -57,7 +59,7 @@ T* as(Character& c) {
 }
 
 constexpr std::size_t slot_count = 4;
-constexpr std::uint8_t op_count = 13;
+constexpr std::uint8_t op_count = 14;
 
 class Reader {
 public:
@@ -70,6 +72,7 @@ public:
             return 0;
         }
         --left;
+        // The input is the pointer and size that libFuzzer hands over.
         return *at++;  // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
     }
 
@@ -92,8 +95,9 @@ public:
         }
     }
 
+    // Up to 31 bytes: longer than the string's own buffer, so that some names live on the heap.
     std::string name() {
-        std::string nm(byte() % 6, '\0');
+        std::string nm(byte() % 32, '\0');
         for (char& ch : nm) {
             ch = static_cast<char>(byte());
         }
@@ -128,14 +132,12 @@ private:
             case 0: return build(a);
             case 1: return copy(a, in.slot());
             case 2:
-                if (Hero* h = as<Hero>(real)) {
-                    h->print();
+                if (Hero* h = as<Hero>(real); h != nullptr && acted([&] { h->print(); })) {
                     say("Hero: " + me.name + ", " + num(me.level) + ", " + num(me.life));
                 }
                 return;
             case 3:
-                if (Hero* h = as<Hero>(real)) {
-                    (*h)++;
+                if (Hero* h = as<Hero>(real); h != nullptr && acted([&] { (*h)++; })) {
                     me.level = held(me.level + 1);
                     say(me.name + " has gained a level!");
                     me.life = held(me.life + 100);
@@ -143,8 +145,7 @@ private:
                 return;
             case 4: {
                 const int d = in.value();
-                if (Hero* h = as<Hero>(real)) {
-                    *h - d;
+                if (Hero* h = as<Hero>(real); h != nullptr && acted([&] { *h - d; })) {
                     me.life = held(me.life - d);
                     say(me.name + " has taken " + num(d) + " damage");
                 }
@@ -154,6 +155,13 @@ private:
             case 10: return set(a, true);
             case 11: return set(a, false);
             case 12: return move(a, in.slot());
+            case 13: {
+                // The next acting operation runs with its k-th allocation failing, or every
+                // allocation from its k-th on.
+                const std::uint8_t k = in.byte();
+                failure = {k % 4U + 1U, k >= 128};
+                return;
+            }
             default: {
                 // Bytes are read one statement at a time: argument order is unspecified.
                 const std::optional<std::size_t> t = target();
@@ -172,6 +180,23 @@ private:
     std::optional<std::size_t> target() {
         const std::uint8_t b = in.byte();
         return b % (slot_count + 1) == slot_count ? std::nullopt : std::optional(b % slot_count);
+    }
+
+    // Runs one acting operation on the real characters, with the failure that op 13 armed, if
+    // any. Returns whether it completed; if it threw instead, the model stays as it was, and
+    // the check that follows demands the same of every real field and of the output.
+    template <class Operation>
+    bool acted(Operation operation) {
+        failingnew::arm(failure.first, failure.second);
+        failure = {};
+        try {
+            operation();
+        } catch (const std::bad_alloc&) {
+            failingnew::arm(0);
+            return false;
+        }
+        failingnew::arm(0);
+        return true;
     }
 
     template <class T>
@@ -254,7 +279,6 @@ private:
         if (!models.at(a).present || !models.at(b).present) {
             return;
         }
-        // NOLINTNEXTLINE(cppcoreguidelines-slicing)
         if ((*as<Hero>(slots.at(a)) > *as<Hero>(slots.at(b))) !=
             (models.at(a).level > models.at(b).level)) {
             fail("operator> disagrees with the levels");
@@ -266,12 +290,14 @@ private:
             return;
         }
         auto* w = as<Warrior>(slots.at(a));
-        if (armoured) {
-            w->attack(realtarget<Warrior>(t), d);
-        } else {
-            w->attack(realtarget<Hero>(t), d);
-        }
-        if (!t || !models.at(*t).present || (armoured && !models.at(*t).armor)) {
+        const bool done = acted([&] {
+            if (armoured) {
+                w->attack(realtarget<Warrior>(t), d);
+            } else {
+                w->attack(realtarget<Hero>(t), d);
+            }
+        });
+        if (!done || !t || !models.at(*t).present || (armoured && !models.at(*t).armor)) {
             return;
         }
         Model& x = models.at(*t);
@@ -285,12 +311,14 @@ private:
         if (!me.mana || (blood && !me.bloodmage)) {
             return;
         }
-        if (blood) {
-            as<Bloodmage>(slots.at(a))->castspell(realtarget<Hero>(t), d);
-        } else {
-            as<Mage>(slots.at(a))->castspell(realtarget<Hero>(t), d);
-        }
-        if (!t || !models.at(*t).present) {
+        const bool done = acted([&] {
+            if (blood) {
+                as<Bloodmage>(slots.at(a))->castspell(realtarget<Hero>(t), d);
+            } else {
+                as<Mage>(slots.at(a))->castspell(realtarget<Hero>(t), d);
+            }
+        });
+        if (!done || !t || !models.at(*t).present) {
             return;
         }
         Wide& mana = *me.mana;
@@ -301,9 +329,8 @@ private:
         if (!blood || d < mana) {
             mana = held(mana - d);
         } else {
-            const Wide rest = held(d - mana);
+            me.life = held(me.life - (d - mana));
             mana = 0;
-            me.life = held(me.life - rest);
         }
         Model& x = models.at(*t);
         x.life = held(x.life - d);
@@ -376,6 +403,7 @@ private:
     std::array<Character, slot_count> slots{};
     std::array<Model, slot_count> models{};
     std::string expected;
+    std::pair<std::size_t, bool> failure;  // what op 13 armed for the next acting operation
     CoutCapture out;
 };
 

@@ -12,30 +12,36 @@
 
 namespace {
 
-void replay(const std::filesystem::path& file) {
+// Returns whether `file` could be read; an input that cannot be read is not replayed.
+bool replay(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        std::cerr << "cannot read " << file << std::endl;
+        return false;
+    }
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
                                           std::istreambuf_iterator<char>()};
     runcharactersequence(bytes.data(), bytes.size());
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     int replayed = 0;
+    int unreadable = 0;
     for (int i = 1; i < argc; ++i) {
+        // argv comes as a pointer and a count.
         const std::filesystem::path arg(
             argv[i]);  // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
         if (std::filesystem::is_directory(arg)) {
             for (const auto& entry : std::filesystem::directory_iterator(arg)) {
-                replay(entry.path());
-                ++replayed;
+                ++(replay(entry.path()) ? replayed : unreadable);
             }
         } else {
-            replay(arg);
-            ++replayed;
+            ++(replay(arg) ? replayed : unreadable);
         }
     }
     std::cout << "replayed " << replayed << " inputs" << std::endl;
-    return replayed > 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+    return replayed > 0 && unreadable == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
 }

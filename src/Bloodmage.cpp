@@ -1,11 +1,11 @@
 #include "Bloodmage.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "saturating.h"
 
-// Hero is a virtual base: this, the most-derived constructor, sets it. The Hero arguments
-// handed on to Mage are ignored there; only the mana is taken.
+// As the most-derived class, a Bloodmage sets its Hero part itself; Mage takes only the mana.
 Bloodmage::Bloodmage(std::string nm, int lvl, int lf, int mn)
     : Hero(nm, lvl, lf), Mage(std::move(nm), lvl, lf, mn) {}
 
@@ -15,11 +15,11 @@ void Bloodmage::castspell(Hero* x, int d) {
     }
     const int mn = getmana();
     if (d < mn) {
-        setmana(saturating::sub(mn, d));
-    } else {
-        const int rest = saturating::sub(d, mn);
-        setmana(0);
-        setlife(saturating::sub(getlife(), rest));
+        landspell(x, d, saturating::sub(mn, d), getlife());
+        return;
     }
-    landspell(x, d);
+    // The rest that the mana does not cover is neither stored nor written, so it is not held:
+    // life - (d - mn) is exact whenever it fits.
+    const std::int64_t rest = std::int64_t{d} - mn;
+    landspell(x, d, 0, saturating::clamp(getlife() - rest));
 }

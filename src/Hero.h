@@ -5,7 +5,7 @@
 
 #include <string>
 
-class Hero {  // NOLINT(cppcoreguidelines-special-member-functions): see the copy members
+class Hero {  // NOLINT(cppcoreguidelines-special-member-functions): no move assignment, on purpose
 public:
     explicit Hero(std::string nm = "Unknown", int lvl = 1, int lf = 100);
 
@@ -36,7 +36,6 @@ public:
 
     // Returns whether this character's level is strictly greater than x's. `x` is a copy of
     // the other character's Hero part, on purpose: the comparison can never change it.
-    // NOLINTNEXTLINE(performance-unnecessary-value-param,readability-make-member-function-const)
     bool operator>(Hero x);
 
 private:

@@ -1,6 +1,7 @@
 #include "Mage.h"
 
 #include <iostream>
+#include <string>
 #include <utility>
 
 #include "saturating.h"
@@ -19,11 +20,14 @@ void Mage::castspell(Hero* x, int d) {
         std::cout << getname() << " has not enough mana" << std::endl;
         return;
     }
-    setmana(saturating::sub(mana, d));
-    landspell(x, d);
+    landspell(x, d, saturating::sub(mana, d), getlife());
 }
 
-void Mage::landspell(Hero* x, int d) {
+void Mage::landspell(Hero* x, int d, int mn, int lf) {
+    const std::string caster = getname();
+    const std::string target = x->getname();
+    setmana(mn);
+    setlife(lf);
     x->setlife(saturating::sub(x->getlife(), d));
-    std::cout << getname() << " deals " << d << " spell damage to " << x->getname() << std::endl;
+    std::cout << caster << " deals " << d << " spell damage to " << target << std::endl;
 }

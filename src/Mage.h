@@ -6,8 +6,8 @@
 
 #include "Hero.h"
 
-// Hero is a virtual base so that a class deriving from both Warrior and Mage holds a single
-// Hero part. The Hero arguments below set it only when a Mage is the complete object.
+// The Hero arguments below set the Hero part only when a Mage is the complete object; a class
+// built on Mage sets that part itself.
 class Mage : public virtual Hero {
 public:
     explicit Mage(std::string nm = "Unknown", int lvl = 1, int lf = 100, int mn = 100);
@@ -21,9 +21,11 @@ public:
     void castspell(Hero* x, int d);
 
 protected:
-    // The part every spell shares once it is paid for: x loses d life and the spell line is
-    // written. `x` must not be null.
-    void landspell(Hero* x, int d);
+    // What every spell does once it is decided: the caster is charged (its mana becomes mn and
+    // its life lf), then x's life is read and lowered by d, and the spell line is written. The
+    // names are copied first, so if a copy throws nothing has changed and nothing is written.
+    // `x` must not be null.
+    void landspell(Hero* x, int d, int mn, int lf);
 
 private:
     int mana;

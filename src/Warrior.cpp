@@ -1,6 +1,7 @@
 #include "Warrior.h"
 
 #include <iostream>
+#include <string>
 #include <utility>
 
 #include "saturating.h"
@@ -16,8 +17,11 @@ void Warrior::attack(Hero* x, int d) {
     if (x == nullptr) {
         return;
     }
+    // The names are copied before the hit, so if a copy throws nothing has changed.
+    const std::string attacker = getname();
+    const std::string target = x->getname();
     x->setlife(saturating::sub(x->getlife(), d));
-    std::cout << getname() << " deals " << d << " damage to " << x->getname() << std::endl;
+    std::cout << attacker << " deals " << d << " damage to " << target << std::endl;
 }
 
 void Warrior::attack(Warrior* x, int d) {

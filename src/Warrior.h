@@ -6,8 +6,8 @@
 
 #include "Hero.h"
 
-// Hero is a virtual base so that a class deriving from both Warrior and Mage holds a single
-// Hero part. The Hero arguments below set it only when a Warrior is the complete object.
+// The Hero arguments below set the Hero part only when a Warrior is the complete object; a
+// class built on Warrior sets that part itself.
 class Warrior : public virtual Hero {
 public:
     explicit Warrior(std::string nm = "Unknown", int lvl = 1, int lf = 100, int arm = 25);

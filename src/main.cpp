@@ -9,6 +9,8 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <new>
+#include <string>
 
 #include "Bloodmage.h"
 #include "Hero.h"
@@ -33,7 +35,9 @@ int outputstatus() {
 
 }  // namespace
 
-int main() {
+// A battle that could not finish is not a success either: when memory runs out, the lines
+// written so far stay whole, one line on standard error says why, and the exit status is 1.
+int main() try {
     errno = 0;
 
     // Opening skirmish: both forms of attack on the same Warrior.
@@ -64,11 +68,14 @@ int main() {
     Warrior w3("Halvardo", 2, 100, 50);
     h2++;
     h2.print();
+    // The names are copied before the line is begun, so a failed copy writes nothing.
+    const std::string h2name = h2.getname();
+    const std::string w3name = w3.getname();
     // operator> takes a copy of w3's Hero part: slicing is the point.
     if (h2 > w3) {  // NOLINT(cppcoreguidelines-slicing)
-        std::cout << h2.getname() << " higher level than " << w3.getname() << std::endl;
+        std::cout << h2name << " higher level than " << w3name << std::endl;
     } else {
-        std::cout << w3.getname() << " higher level than " << h2.getname() << std::endl;
+        std::cout << w3name << " higher level than " << h2name << std::endl;
     }
 
     // The Warmage: an armoured attack and a spell, under one name, at one Warrior.
@@ -79,4 +86,8 @@ int main() {
     wm1->castspell(w6.get(), 20);
 
     return outputstatus();
+} catch (const std::bad_alloc&) {
+    // Unbuffered, and the text is a literal: writing this line needs no memory.
+    std::cerr << "battle: out of memory" << std::endl;
+    return EXIT_FAILURE;
 }

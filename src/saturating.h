@@ -1,10 +1,11 @@
 // Saturating arithmetic on the 32-bit values that every character carries.
 //
 // Life, level, mana, armour and damage are plain ints with no floor or ceiling, so a sum or a
-// difference can leave the range of int, and signed overflow is undefined behaviour. Every value
-// the characters compute goes through these helpers instead: the exact result is worked out in
-// 64 bits and then held at INT_MIN or INT_MAX if it lies beyond them. Inside the range nothing
-// changes.
+// difference can leave the range of int, and signed overflow is undefined behaviour. The rule:
+// every value that a character stores or a report line writes is the exact result of its step,
+// worked out in 64 bits, and is held at INT_MIN or INT_MAX only when that result lies beyond
+// them. A value that is neither stored nor written is never held: it stays 64 bits wide until
+// the step that stores it (see the blood spell).
 #pragma once
 
 #include <cstdint>

@@ -20,15 +20,17 @@ struct BloodCase {
 };
 
 // Cheap (d below the mana), exact, dear (d beyond the mana), empty mana, a heal, and values
-// that would overflow. The target always loses the full d.
+// that would overflow, where the caster's life is exact whenever it fits. The target always
+// loses the full d.
 TEST(Bloodmage, PaysWhatTheManaCannotWithItsOwnLife) {
-    const std::array<BloodCase, 7> cases{{
+    const std::array<BloodCase, 8> cases{{
         {50, 50, 30, 20, 50, 30},
         {50, 50, 50, 0, 50, 10},
         {50, 50, 60, 0, 40, 0},
         {0, 50, 25, 0, 25, 35},
         {10, 50, -5, 15, 50, 65},
         {INT_MIN, -10, INT_MAX, 0, INT_MIN, 60 - INT_MAX},
+        {INT_MIN, INT_MAX, INT_MAX, 0, INT_MIN, 60 - INT_MAX},
         {INT_MAX, 50, INT_MIN, INT_MAX, 50, INT_MAX},
     }};
     for (const BloodCase& c : cases) {
@@ -46,14 +48,20 @@ TEST(Bloodmage, PaysWhatTheManaCannotWithItsOwnLife) {
 }
 
 // The caster pays first, and only then is the target's life read: cast at itself, it loses
-// the rest and then the whole d.
+// the rest and then the whole d. At the limits the order shows: paying 99 first holds the
+// life at INT_MIN, and the heal of 1 then lifts it; the other way round it would end at INT_MIN.
 TEST(Bloodmage, CastAtItselfPaysBeforeTakingTheHit) {
     CoutCapture out;
     Bloodmage bmg("Ulvar", 8, 50, 50);
     bmg.castspell(&bmg, 60);
     EXPECT_EQ(bmg.getmana(), 0);
     EXPECT_EQ(bmg.getlife(), -20);
-    EXPECT_EQ(out.take(), "Ulvar deals 60 spell damage to Ulvar\n");
+    Bloodmage low("Low", 1, INT_MIN + 50, -100);
+    low.castspell(&low, -1);
+    EXPECT_EQ(low.getlife(), INT_MIN + 1);
+    EXPECT_EQ(out.take(),
+              "Ulvar deals 60 spell damage to Ulvar\n"
+              "Low deals -1 spell damage to Low\n");
 }
 
 TEST(Bloodmage, MageFormStillRunsWhenNamedOrThroughAMage) {
@@ -68,6 +76,7 @@ TEST(Bloodmage, MageFormStillRunsWhenNamedOrThroughAMage) {
               "Tamrin has not enough mana\n");
     EXPECT_EQ(bmg.getmana(), 95);
     EXPECT_EQ(bmg.getlife(), 95);
+    EXPECT_EQ(bmg.getlevel(), 50);
     EXPECT_EQ(target.getlife(), 40);
 
     bmg.castspell(&target, 100);

@@ -9,12 +9,17 @@
 
 namespace {
 
-TEST(Mage, DefaultsToUnknownWithMana100) {
+TEST(Mage, KeepsItsArgumentsOrTheDefaults) {
     CoutCapture out;
     const Mage m;
     m.print();
-    EXPECT_EQ(out.take(), "Hero: Unknown, 1, 100\n");
     EXPECT_EQ(m.getmana(), 100);
+    const Mage iris("Iris", 3, 70, 50);
+    iris.print();
+    EXPECT_EQ(iris.getmana(), 50);
+    EXPECT_EQ(out.take(),
+              "Hero: Unknown, 1, 100\n"
+              "Hero: Iris, 3, 70\n");
 }
 
 TEST(Mage, SpellCostsItsDamageInMana) {
@@ -60,6 +65,7 @@ TEST(Mage, SpellIgnoresTheTargetsArmour) {
     Warrior target("Grell", 3, 60, 50);
     m.castspell(&target, 20);
     EXPECT_EQ(target.getlife(), 40);
+    EXPECT_EQ(out.take(), "Iris deals 20 spell damage to Grell\n");
 }
 
 TEST(Mage, NegativeSpellHealsAndSaturates) {

@@ -2,9 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "cout_capture.h"
 
 namespace {
+
+// Moving a character never throws (its Hero part moves its name), so containers move
+// characters rather than copy them.
+static_assert(std::is_nothrow_move_constructible_v<Warmage>);
 
 TEST(Warmage, KeepsTheArmourAndManaItWasGiven) {
     CoutCapture out;

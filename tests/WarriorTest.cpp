@@ -10,12 +10,17 @@
 
 namespace {
 
-TEST(Warrior, DefaultsToUnknownWithArmour25) {
+TEST(Warrior, KeepsItsArgumentsOrTheDefaults) {
     CoutCapture out;
     const Warrior w;
     w.print();
-    EXPECT_EQ(out.take(), "Hero: Unknown, 1, 100\n");
     EXPECT_EQ(w.getarmor(), 25);
+    const Warrior jorv("Jorv", 4, 40, 10);
+    jorv.print();
+    EXPECT_EQ(jorv.getarmor(), 10);
+    EXPECT_EQ(out.take(),
+              "Hero: Unknown, 1, 100\n"
+              "Hero: Jorv, 4, 40\n");
 }
 
 TEST(Warrior, OverloadIsChosenByHowTheTargetIsPassed) {
@@ -86,6 +91,9 @@ TEST(Warrior, AttacksSaturateTheTargetsLife) {
     Warrior high("High", 1, 10, 1);
     w.attack(&high, INT_MIN);
     EXPECT_EQ(high.getlife(), INT_MAX);
+    EXPECT_EQ(out.take(),
+              "Jorv deals 2147483647 damage to Low\n"
+              "Jorv deals -2147483648 damage to High\n");
 }
 
 TEST(Warrior, AttackOnItselfLowersItsOwnLife) {

@@ -2,29 +2,47 @@
 #pragma once
 
 #include <iostream>
-#include <sstream>
 #include <streambuf>
 #include <string>
 
-// Swaps std::cout's buffer for a string buffer and puts the old one back on destruction, even
-// when an assertion returns early.
+// Swaps std::cout's buffer for its own and puts the old one back on destruction, even when an
+// assertion returns early. Its text has room reserved up front, so that writing a line of the
+// usual length allocates nothing, even while allocations are made to fail.
 class CoutCapture {
 public:
-    CoutCapture() : saved(std::cout.rdbuf(captured.rdbuf())) {}
+    CoutCapture() : saved(std::cout.rdbuf(&sink)) {}
     ~CoutCapture() { std::cout.rdbuf(saved); }
     CoutCapture(const CoutCapture&) = delete;
     CoutCapture& operator=(const CoutCapture&) = delete;
     CoutCapture(CoutCapture&&) = delete;
     CoutCapture& operator=(CoutCapture&&) = delete;
 
-    // Returns everything written so far and starts afresh.
+    // Returns everything written so far and starts afresh, keeping the reserved room.
     std::string take() {
-        std::string text = captured.str();
-        captured.str({});
+        std::string text = sink.text;
+        sink.text.clear();
         return text;
     }
 
 private:
-    std::ostringstream captured;
+    class Sink : public std::streambuf {
+    public:
+        Sink() { text.reserve(4096); }
+        std::string text;
+
+    protected:
+        int_type overflow(int_type c) override {
+            if (!traits_type::eq_int_type(c, traits_type::eof())) {
+                text.push_back(traits_type::to_char_type(c));
+            }
+            return traits_type::not_eof(c);
+        }
+        std::streamsize xsputn(const char* s, std::streamsize n) override {
+            text.append(s, static_cast<std::size_t>(n));
+            return n;
+        }
+    };
+
+    Sink sink;
     std::streambuf* saved;
 };

@@ -1,67 +1,95 @@
-# Runs the battle program once and checks the whole of what it does.
+# Runs the battle program and checks the whole of what it does.
 #   -DBATTLE=<program> -DEXPECTED=<file with the exact expected stdout> -DMODE=<mode>
 # Modes:
-#   plain      no arguments: stdout equals EXPECTED byte for byte, exit 0, empty stderr
-#   junk_args  the same, with arguments the program must ignore
-#   full       stdout is /dev/full: exit 1 and one line on stderr that says why
-#   closed     stdout is closed: exit 1 and one line on stderr that says why
+#   plain          no arguments: stdout equals EXPECTED byte for byte, exit 0, empty stderr
+#   junk_args      the same, with arguments the program must ignore
+#   full           stdout is /dev/full: exit 1 and one line on stderr that says why
+#   closed         stdout is closed: exit 1 and one line on stderr that says why
+#   out_of_memory  with -DPRELOAD=<failing_new_preload>: for every k, one run whose k-th
+#                  allocation fails and one whose allocations all fail from the k-th on; each
+#                  exits 1 with one line on stderr and a whole-line prefix of EXPECTED on
+#                  stdout, until k passes the last allocation and the run is plain again
 
 foreach(var BATTLE EXPECTED MODE)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "run_battle.cmake: -D${var}=... is required")
     endif()
 endforeach()
+file(READ "${EXPECTED}" expected)
 
-set(args)
-set(command "${BATTLE}")
-set(redirect)
-set(expected_rc 0)
-set(expected_err "")
-set(check_stdout TRUE)
+set(failed FALSE)
+macro(fail what)
+    message(SEND_ERROR "${what}")
+    set(failed TRUE)
+endmacro()
+
+# Runs `command` and checks its exit status, its stderr and, unless stdout_rule is "none",
+# its stdout: "exact" (equal to EXPECTED) or "prefix" (whole lines that begin EXPECTED).
+function(check_run label expected_rc expected_err stdout_rule)
+    set(redirect OUTPUT_VARIABLE out)
+    if(stdout_rule STREQUAL "none" AND MODE STREQUAL "full")
+        set(redirect OUTPUT_FILE /dev/full)
+    endif()
+    execute_process(COMMAND ${ARGN} ${redirect} ERROR_VARIABLE err RESULT_VARIABLE rc)
+    if(NOT rc STREQUAL expected_rc)
+        fail("${label}: exit status: expected ${expected_rc}, got '${rc}'")
+    endif()
+    if(NOT err STREQUAL expected_err)
+        fail("${label}: stderr: expected '${expected_err}', got '${err}'")
+    endif()
+    if(stdout_rule STREQUAL "prefix")
+        string(LENGTH "${out}" length)
+        string(SUBSTRING "${expected}" 0 ${length} start)
+        if(NOT out STREQUAL start OR NOT (length EQUAL 0 OR out MATCHES "\n$"))
+            fail("${label}: stdout is not whole lines from the start of ${EXPECTED}:\n${out}")
+        endif()
+    elseif(stdout_rule STREQUAL "exact" AND NOT out STREQUAL expected)
+        string(RANDOM LENGTH 8 tag)
+        set(actual_file "${CMAKE_CURRENT_BINARY_DIR}/battle-actual-${tag}.txt")
+        file(WRITE "${actual_file}" "${out}")
+        execute_process(COMMAND diff -u "${EXPECTED}" "${actual_file}" OUTPUT_VARIABLE diff)
+        file(REMOVE "${actual_file}")
+        fail("${label}: stdout differs from ${EXPECTED}:\n${diff}")
+    endif()
+    set(failed ${failed} PARENT_SCOPE)
+endfunction()
+
+set(cannot_write "battle: cannot write to standard output")
 if(MODE STREQUAL "plain")
+    check_run(plain 0 "" exact "${BATTLE}")
 elseif(MODE STREQUAL "junk_args")
-    set(args --help -v "two words" "" "--level=99" "\\xff")
+    check_run(junk_args 0 "" exact "${BATTLE}" --help -v "two words" "" "--level=99" "\\xff")
 elseif(MODE STREQUAL "full")
-    set(redirect OUTPUT_FILE /dev/full)
-    set(check_stdout FALSE)
-    set(expected_rc 1)
-    set(expected_err "battle: cannot write to standard output: No space left on device\n")
+    check_run(full 1 "${cannot_write}: No space left on device\n" none "${BATTLE}")
 elseif(MODE STREQUAL "closed")
-    set(command sh -c "exec \"$0\" >&-" "${BATTLE}")
-    set(check_stdout FALSE)
-    set(expected_rc 1)
-    set(expected_err "battle: cannot write to standard output: Bad file descriptor\n")
+    check_run(closed 1 "${cannot_write}: Bad file descriptor\n" none
+              sh -c "exec \"$0\" >&-" "${BATTLE}")
+elseif(MODE STREQUAL "out_of_memory")
+    set(preload ${CMAKE_COMMAND} -E env "LD_PRELOAD=${PRELOAD}")
+    foreach(k RANGE 1 200)
+        execute_process(COMMAND ${preload} BATTLE_FAIL_NEW=${k} "${BATTLE}" RESULT_VARIABLE rc
+                        OUTPUT_QUIET ERROR_QUIET)
+        if(rc STREQUAL "0")
+            set(past_the_last ${k})
+            break()
+        endif()
+        foreach(spec ${k} ${k}+)
+            check_run("allocation ${spec} failing" 1 "battle: out of memory\n" prefix ${preload}
+                      BATTLE_FAIL_NEW=${spec} "${BATTLE}")
+        endforeach()
+    endforeach()
+    if(NOT DEFINED past_the_last)
+        fail("the run makes more than 200 allocations")
+    elseif(past_the_last EQUAL 1)
+        fail("no allocation was made to fail: is ${PRELOAD} preloaded?")
+    else()
+        check_run("allocation ${past_the_last} failing, after the last" 0 "" exact ${preload}
+                  BATTLE_FAIL_NEW=${past_the_last} "${BATTLE}")
+    endif()
 else()
     message(FATAL_ERROR "run_battle.cmake: unknown MODE '${MODE}'")
 endif()
 
-if(check_stdout)
-    set(redirect OUTPUT_VARIABLE out)
-endif()
-execute_process(
-    COMMAND ${command} ${args} ${redirect}
-    ERROR_VARIABLE err
-    RESULT_VARIABLE rc)
-
-set(failed FALSE)
-if(NOT rc STREQUAL expected_rc)
-    message(SEND_ERROR "exit status: expected ${expected_rc}, got '${rc}'")
-    set(failed TRUE)
-endif()
-if(NOT err STREQUAL expected_err)
-    message(SEND_ERROR "stderr: expected '${expected_err}', got '${err}'")
-    set(failed TRUE)
-endif()
-file(READ "${EXPECTED}" expected)
-if(check_stdout AND NOT out STREQUAL expected)
-    string(RANDOM LENGTH 8 tag)
-    set(actual_file "${CMAKE_CURRENT_BINARY_DIR}/battle-actual-${tag}.txt")
-    file(WRITE "${actual_file}" "${out}")
-    execute_process(COMMAND diff -u "${EXPECTED}" "${actual_file}" OUTPUT_VARIABLE diff)
-    file(REMOVE "${actual_file}")
-    message(SEND_ERROR "stdout differs from ${EXPECTED}:\n${diff}")
-    set(failed TRUE)
-endif()
 if(failed)
     message(FATAL_ERROR "battle (${MODE}): FAILED")
 endif()

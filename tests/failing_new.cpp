@@ -1,0 +1,56 @@
+#include "failing_new.h"
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+struct Plan {
+    std::size_t countdown = 0;  // the allocation that fails, counted down; 0 for none
+    bool onward = false;        // whether every allocation after it fails too
+    bool failing = false;       // whether allocations fail from now on
+};
+
+Plan& plan() {
+    static Plan armed;
+    return armed;
+}
+
+// This replaces the allocator itself, so it hands out raw memory from malloc, as the library's
+// own operator new does; free takes it back below, and a sanitizer sees the two pair up.
+// NOLINTBEGIN(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
+void* allocate(std::size_t size) {
+    Plan& p = plan();
+    if (p.failing || (p.countdown != 0 && --p.countdown == 0)) {
+        p.failing = p.onward;
+        throw std::bad_alloc();
+    }
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+
+void release(void* memory) noexcept { std::free(memory); }
+// NOLINTEND(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
+
+}  // namespace
+
+void failingnew::arm(std::size_t n, bool onward) { plan() = Plan{n, onward, false}; }
+
+void* operator new(std::size_t size) { return allocate(size); }
+void* operator new[](std::size_t size) { return allocate(size); }
+void* operator new(std::size_t size, const std::nothrow_t& /*unused*/) noexcept {
+    try {
+        return allocate(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+    return operator new(size, tag);
+}
+void operator delete(void* memory) noexcept { release(memory); }
+void operator delete[](void* memory) noexcept { release(memory); }
+void operator delete(void* memory, std::size_t /*size*/) noexcept { release(memory); }
+void operator delete[](void* memory, std::size_t /*size*/) noexcept { release(memory); }
