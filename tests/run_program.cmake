@@ -1,5 +1,7 @@
-# Runs the battle program and checks the whole of what it does.
-#   -DBATTLE=<program> -DEXPECTED=<file with the exact expected stdout> -DMODE=<mode>
+# Runs a program (the battle, or an example of the guide) and checks the whole of what it does.
+#   -DPROGRAM=<program> -DEXPECTED=<file with the exact expected stdout> -DMODE=<mode>
+#   [-DSECTION=<name>]: the expected stdout is instead the fenced block that follows the line
+#   "<!-- output of NAME -->" in EXPECTED, a Markdown file
 # Modes:
 #   plain          no arguments: stdout equals EXPECTED byte for byte, exit 0, empty stderr
 #   junk_args      the same, with arguments the program must ignore
@@ -10,12 +12,24 @@
 #                  exits 1 with one line on stderr and a whole-line prefix of EXPECTED on
 #                  stdout, until k passes the last allocation and the run is plain again
 
-foreach(var BATTLE EXPECTED MODE)
+foreach(var PROGRAM EXPECTED MODE)
     if(NOT DEFINED ${var})
-        message(FATAL_ERROR "run_battle.cmake: -D${var}=... is required")
+        message(FATAL_ERROR "run_program.cmake: -D${var}=... is required")
     endif()
 endforeach()
 file(READ "${EXPECTED}" expected)
+if(DEFINED SECTION)
+    set(marker "<!-- output of ${SECTION} -->\n```text\n")
+    string(FIND "${expected}" "${marker}" start)
+    if(start EQUAL -1)
+        message(FATAL_ERROR "run_program.cmake: no '<!-- output of ${SECTION} -->' block")
+    endif()
+    string(LENGTH "${marker}" length)
+    math(EXPR start "${start} + ${length}")
+    string(SUBSTRING "${expected}" ${start} -1 expected)
+    string(FIND "${expected}" "```" end)
+    string(SUBSTRING "${expected}" 0 ${end} expected)
+endif()
 
 set(failed FALSE)
 macro(fail what)
@@ -45,29 +59,31 @@ function(check_run label expected_rc expected_err stdout_rule)
         endif()
     elseif(stdout_rule STREQUAL "exact" AND NOT out STREQUAL expected)
         string(RANDOM LENGTH 8 tag)
-        set(actual_file "${CMAKE_CURRENT_BINARY_DIR}/battle-actual-${tag}.txt")
+        set(actual_file "${CMAKE_CURRENT_BINARY_DIR}/actual-${tag}.txt")
+        file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/expected-${tag}.txt" "${expected}")
         file(WRITE "${actual_file}" "${out}")
-        execute_process(COMMAND diff -u "${EXPECTED}" "${actual_file}" OUTPUT_VARIABLE diff)
-        file(REMOVE "${actual_file}")
-        fail("${label}: stdout differs from ${EXPECTED}:\n${diff}")
+        execute_process(COMMAND diff -u "${CMAKE_CURRENT_BINARY_DIR}/expected-${tag}.txt"
+                                "${actual_file}" OUTPUT_VARIABLE diff)
+        file(REMOVE "${actual_file}" "${CMAKE_CURRENT_BINARY_DIR}/expected-${tag}.txt")
+        fail("${label}: stdout differs from what ${EXPECTED} expects:\n${diff}")
     endif()
     set(failed ${failed} PARENT_SCOPE)
 endfunction()
 
 set(cannot_write "battle: cannot write to standard output")
 if(MODE STREQUAL "plain")
-    check_run(plain 0 "" exact "${BATTLE}")
+    check_run(plain 0 "" exact "${PROGRAM}")
 elseif(MODE STREQUAL "junk_args")
-    check_run(junk_args 0 "" exact "${BATTLE}" --help -v "two words" "" "--level=99" "\\xff")
+    check_run(junk_args 0 "" exact "${PROGRAM}" --help -v "two words" "" "--level=99" "\\xff")
 elseif(MODE STREQUAL "full")
-    check_run(full 1 "${cannot_write}: No space left on device\n" none "${BATTLE}")
+    check_run(full 1 "${cannot_write}: No space left on device\n" none "${PROGRAM}")
 elseif(MODE STREQUAL "closed")
     check_run(closed 1 "${cannot_write}: Bad file descriptor\n" none
-              sh -c "exec \"$0\" >&-" "${BATTLE}")
+              sh -c "exec \"$0\" >&-" "${PROGRAM}")
 elseif(MODE STREQUAL "out_of_memory")
     set(preload ${CMAKE_COMMAND} -E env "LD_PRELOAD=${PRELOAD}")
     foreach(k RANGE 1 200)
-        execute_process(COMMAND ${preload} BATTLE_FAIL_NEW=${k} "${BATTLE}" RESULT_VARIABLE rc
+        execute_process(COMMAND ${preload} BATTLE_FAIL_NEW=${k} "${PROGRAM}" RESULT_VARIABLE rc
                         OUTPUT_QUIET ERROR_QUIET)
         if(rc STREQUAL "0")
             set(past_the_last ${k})
@@ -75,7 +91,7 @@ elseif(MODE STREQUAL "out_of_memory")
         endif()
         foreach(spec ${k} ${k}+)
             check_run("allocation ${spec} failing" 1 "battle: out of memory\n" prefix ${preload}
-                      BATTLE_FAIL_NEW=${spec} "${BATTLE}")
+                      BATTLE_FAIL_NEW=${spec} "${PROGRAM}")
         endforeach()
     endforeach()
     if(NOT DEFINED past_the_last)
@@ -84,13 +100,13 @@ elseif(MODE STREQUAL "out_of_memory")
         fail("no allocation was made to fail: is ${PRELOAD} preloaded?")
     else()
         check_run("allocation ${past_the_last} failing, after the last" 0 "" exact ${preload}
-                  BATTLE_FAIL_NEW=${past_the_last} "${BATTLE}")
+                  BATTLE_FAIL_NEW=${past_the_last} "${PROGRAM}")
     endif()
 else()
-    message(FATAL_ERROR "run_battle.cmake: unknown MODE '${MODE}'")
+    message(FATAL_ERROR "run_program.cmake: unknown MODE '${MODE}'")
 endif()
 
 if(failed)
-    message(FATAL_ERROR "battle (${MODE}): FAILED")
+    message(FATAL_ERROR "${PROGRAM} (${MODE}): FAILED")
 endif()
-message(STATUS "battle (${MODE}): stdout, stderr and exit status as expected")
+message(STATUS "${PROGRAM} (${MODE}): stdout, stderr and exit status as expected")

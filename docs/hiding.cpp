@@ -1,0 +1,24 @@
+// Three calls of castspell on the same kind of Bloodmage, with the same arguments: which form
+// runs depends on how the call names it, never on the object.
+#include <iostream>
+
+#include "Bloodmage.h"
+#include "Hero.h"
+#include "Mage.h"
+
+int main() {
+    Hero target("Jorv", 4, 1000);
+
+    Bloodmage first("Tamrin", 50, 95, 95);
+    first.castspell(&target, 100);
+    first.print();
+
+    Bloodmage second("Tamrin", 50, 95, 95);
+    second.Mage::castspell(&target, 100);
+    second.print();
+
+    Bloodmage third("Tamrin", 50, 95, 95);
+    Mage& as_mage = third;
+    as_mage.castspell(&target, 100);
+    third.print();
+}
