@@ -7,7 +7,8 @@
 
 // Swaps std::cout's buffer for its own and puts the old one back on destruction, even when an
 // assertion returns early. Its text has room reserved up front, so that writing a line of the
-// usual length allocates nothing, even while allocations are made to fail.
+// usual length allocates nothing, even while allocations are made to fail. (Past that room
+// it allocates, and a failed allocation there would leave std::cout failed for good.)
 class CoutCapture {
 public:
     CoutCapture() : saved(std::cout.rdbuf(&sink)) {}

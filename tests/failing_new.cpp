@@ -17,7 +17,10 @@ Plan& plan() {
 }
 
 // This replaces the allocator itself, so it hands out raw memory from malloc, as the library's
-// own operator new does; free takes it back below, and a sanitizer sees the two pair up.
+// own operator new does, and every operator delete that could receive it gives it back to
+// free. A sanitizer then sees only malloc and free: it still finds leaks and bad accesses, but
+// no longer a new freed with free or a new[] freed with delete. The aligned forms are left
+// alone: nothing here is over-aligned.
 // NOLINTBEGIN(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
 void* allocate(std::size_t size) {
     Plan& p = plan();
@@ -25,10 +28,16 @@ void* allocate(std::size_t size) {
         p.failing = p.onward;
         throw std::bad_alloc();
     }
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
+    for (;;) {
+        if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+            return memory;
+        }
+        const std::new_handler handler = std::get_new_handler();
+        if (handler == nullptr) {
+            throw std::bad_alloc();
+        }
+        handler();
     }
-    throw std::bad_alloc();
 }
 
 void release(void* memory) noexcept { std::free(memory); }
@@ -54,3 +63,5 @@ void operator delete(void* memory) noexcept { release(memory); }
 void operator delete[](void* memory) noexcept { release(memory); }
 void operator delete(void* memory, std::size_t /*size*/) noexcept { release(memory); }
 void operator delete[](void* memory, std::size_t /*size*/) noexcept { release(memory); }
+void operator delete(void* memory, const std::nothrow_t& /*unused*/) noexcept { release(memory); }
+void operator delete[](void* memory, const std::nothrow_t& /*unused*/) noexcept { release(memory); }

@@ -7,12 +7,12 @@
 namespace {
 
 const bool armed = [] {
-    const char* spec = std::getenv("BATTLE_FAIL_NEW");
-    if (spec == nullptr) {
+    const char* setting = std::getenv("BATTLE_FAIL_NEW");
+    if (setting == nullptr) {
         return false;
     }
     char* end = nullptr;
-    const unsigned long n = std::strtoul(spec, &end, 10);
+    const unsigned long n = std::strtoul(setting, &end, 10);
     failingnew::arm(n, *end == '+');
     return true;
 }();

@@ -37,14 +37,24 @@ macro(fail what)
     set(failed TRUE)
 endmacro()
 
-# Runs `command` and checks its exit status, its stderr and, unless stdout_rule is "none",
-# its stdout: "exact" (equal to EXPECTED) or "prefix" (whole lines that begin EXPECTED).
+# Runs the command that follows the arguments and checks its exit status, its stderr and,
+# unless stdout_rule is "none", its stdout: "exact" (equal to EXPECTED) or "prefix" (whole
+# lines that begin EXPECTED). With "prefix_or_whole", a run that exits 0 must be plain instead:
+# empty stderr and the exact stdout. Sets last_rc to the exit status.
 function(check_run label expected_rc expected_err stdout_rule)
     set(redirect OUTPUT_VARIABLE out)
     if(stdout_rule STREQUAL "none" AND MODE STREQUAL "full")
         set(redirect OUTPUT_FILE /dev/full)
     endif()
     execute_process(COMMAND ${ARGN} ${redirect} ERROR_VARIABLE err RESULT_VARIABLE rc)
+    set(last_rc ${rc} PARENT_SCOPE)
+    if(stdout_rule STREQUAL "prefix_or_whole" AND rc STREQUAL "0")
+        set(expected_rc 0)
+        set(expected_err "")
+        set(stdout_rule exact)
+    elseif(stdout_rule STREQUAL "prefix_or_whole")
+        set(stdout_rule prefix)
+    endif()
     if(NOT rc STREQUAL expected_rc)
         fail("${label}: exit status: expected ${expected_rc}, got '${rc}'")
     endif()
@@ -82,25 +92,22 @@ elseif(MODE STREQUAL "closed")
               sh -c "exec \"$0\" >&-" "${PROGRAM}")
 elseif(MODE STREQUAL "out_of_memory")
     set(preload ${CMAKE_COMMAND} -E env "LD_PRELOAD=${PRELOAD}")
+    set(out_of_memory "battle: out of memory\n")
     foreach(k RANGE 1 200)
-        execute_process(COMMAND ${preload} BATTLE_FAIL_NEW=${k} "${PROGRAM}" RESULT_VARIABLE rc
-                        OUTPUT_QUIET ERROR_QUIET)
-        if(rc STREQUAL "0")
+        # Once k is past the last allocation, the run is plain again, and the loop ends.
+        check_run("allocation ${k} failing" 1 "${out_of_memory}" prefix_or_whole ${preload}
+                  BATTLE_FAIL_NEW=${k} "${PROGRAM}")
+        if(last_rc STREQUAL "0")
             set(past_the_last ${k})
             break()
         endif()
-        foreach(spec ${k} ${k}+)
-            check_run("allocation ${spec} failing" 1 "battle: out of memory\n" prefix ${preload}
-                      BATTLE_FAIL_NEW=${spec} "${PROGRAM}")
-        endforeach()
+        check_run("allocations from ${k} on failing" 1 "${out_of_memory}" prefix ${preload}
+                  BATTLE_FAIL_NEW=${k}+ "${PROGRAM}")
     endforeach()
     if(NOT DEFINED past_the_last)
         fail("the run makes more than 200 allocations")
     elseif(past_the_last EQUAL 1)
         fail("no allocation was made to fail: is ${PRELOAD} preloaded?")
-    else()
-        check_run("allocation ${past_the_last} failing, after the last" 0 "" exact ${preload}
-                  BATTLE_FAIL_NEW=${past_the_last} "${PROGRAM}")
     endif()
 else()
     message(FATAL_ERROR "run_program.cmake: unknown MODE '${MODE}'")
