@@ -14,8 +14,9 @@ int main() {
     std::cout << std::boolalpha << "Cuth > Halvardo: " << higher << "\n";
 
     Warmage ezmund("Ezmund", 5, 40, 40, 20);
+    const Warrior grell("Grell", 3, 60, 50);
     Warrior& as_warrior = ezmund;
-    as_warrior = Warrior("Grell", 3, 60, 50);
+    as_warrior = grell;
     ezmund.print();
     std::cout << "armour " << ezmund.getarmor() << ", mana " << ezmund.getmana() << "\n";
 }

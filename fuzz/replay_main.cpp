@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     int replayed = 0;
     int unreadable = 0;
     for (int i = 1; i < argc; ++i) {
-        // argv comes as a pointer and a count.
+        // main's arguments come as a C array; indexing it is the only way to them.
         const std::filesystem::path arg(
             argv[i]);  // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
         if (std::filesystem::is_directory(arg)) {

@@ -5,9 +5,10 @@
 
 #include "saturating.h"
 
-// As the most-derived class, a Bloodmage sets its Hero part itself; Mage takes only the mana.
+// As the most-derived class, a Bloodmage sets its Hero part itself; Mage takes only the mana,
+// so it is handed no name to copy.
 Bloodmage::Bloodmage(std::string nm, int lvl, int lf, int mn)
-    : Hero(nm, lvl, lf), Mage(std::move(nm), lvl, lf, mn) {}
+    : Hero(std::move(nm), lvl, lf), Mage(std::string(), lvl, lf, mn) {}
 
 void Bloodmage::castspell(Hero* x, int d) {
     if (x == nullptr) {

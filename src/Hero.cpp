@@ -34,6 +34,6 @@ void Hero::operator-(int d) {
     std::cout << name << " has taken " << d << " damage" << std::endl;
 }
 
-// By design operator> is not const and takes the other Hero by value: it compares on a copy.
+// Not const and by value, by design: see the declaration.
 // NOLINTNEXTLINE(performance-unnecessary-value-param,readability-make-member-function-const)
 bool Hero::operator>(Hero x) { return level > x.level; }

@@ -9,9 +9,10 @@ class Hero {  // NOLINT(cppcoreguidelines-special-member-functions): no move ass
 public:
     explicit Hero(std::string nm = "Unknown", int lvl = 1, int lf = 100);
 
-    // Copies and destruction are member-wise, but there is no move assignment: assigning a
-    // Warmage assigns its one Hero part twice, through Warrior and through Mage, and a second
-    // move would read the name the first had already taken. Assigning from an rvalue copies.
+    // Copies and destruction are member-wise, but there is no move assignment: g++ and clang++
+    // assign the one Hero part of a Warmage twice, through Warrior and through Mage (the
+    // language leaves that open), and a second move would read the name the first had already
+    // taken. Assigning from an rvalue copies.
     Hero(const Hero&) = default;
     Hero(Hero&&) noexcept = default;
     Hero& operator=(const Hero&) = default;

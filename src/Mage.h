@@ -6,10 +6,9 @@
 
 #include "Hero.h"
 
-// The Hero arguments below set the Hero part only when a Mage is the complete object; a class
-// built on Mage sets that part itself.
 class Mage : public virtual Hero {
 public:
+    // Builds a Mage with mana `mn`; `nm`, `lvl` and `lf` count only for a complete one.
     explicit Mage(std::string nm = "Unknown", int lvl = 1, int lf = 100, int mn = 100);
 
     [[nodiscard]] int getmana() const;

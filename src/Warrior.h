@@ -6,10 +6,9 @@
 
 #include "Hero.h"
 
-// The Hero arguments below set the Hero part only when a Warrior is the complete object; a
-// class built on Warrior sets that part itself.
 class Warrior : public virtual Hero {
 public:
+    // Builds a Warrior with armour `arm`; `nm`, `lvl` and `lf` count only for a complete one.
     explicit Warrior(std::string nm = "Unknown", int lvl = 1, int lf = 100, int arm = 25);
 
     [[nodiscard]] int getarmor() const;
