@@ -189,14 +189,14 @@ private:
     bool acted(Operation operation) {
         failingnew::arm(failure.first, failure.second);
         failure = {};
+        bool done = true;
         try {
             operation();
         } catch (const std::bad_alloc&) {
-            failingnew::arm(0);
-            return false;
+            done = false;
         }
         failingnew::arm(0);
-        return true;
+        return done;
     }
 
     template <class T>
