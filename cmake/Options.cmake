@@ -15,22 +15,6 @@ if(BATTLE_FUZZ AND NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     message(FATAL_ERROR "BATTLE_FUZZ needs clang++")
 endif()
 
-# A fully static battle skips the dynamic loader and the shared runtimes' start-up, most of
-# what one short run costs, for a file of 2 MB instead of 40 KB, a fixed load address (no
-# address-space randomisation) and no shared runtime to update. So it is an option, not the
-# default. Sanitizer runtimes need dynamic linking, so sanitized builds never link statically.
-include(CMakeDependentOption)
-cmake_dependent_option(BATTLE_STATIC "Link battle as a fully static executable" OFF
-                       "NOT BATTLE_SANITIZE" OFF)
-if(BATTLE_STATIC)
-    include(CheckLinkerFlag)
-    check_linker_flag(CXX -static battle_can_link_static)
-    if(NOT battle_can_link_static)
-        message(FATAL_ERROR "BATTLE_STATIC needs the static C and C++ runtimes "
-                            "(Debian: libc6-dev, libstdc++-12-dev)")
-    endif()
-endif()
-
 add_library(battle_options INTERFACE)
 
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
