@@ -159,7 +159,8 @@ private:
                 // The next acting operation runs with its k-th allocation failing, or every
                 // allocation from its k-th on.
                 const std::uint8_t k = in.byte();
-                failure = {k % 4U + 1U, k >= 128};
+                failure = {k % 4U + 1U,
+                           k >= 128 ? failingnew::Failure::onward : failingnew::Failure::once};
                 return;
             }
             default: {
@@ -403,7 +404,8 @@ private:
     std::array<Character, slot_count> slots{};
     std::array<Model, slot_count> models{};
     std::string expected;
-    std::pair<std::size_t, bool> failure;  // what op 13 armed for the next acting operation
+    // What op 13 armed for the next acting operation.
+    std::pair<std::size_t, failingnew::Failure> failure;
     CoutCapture out;
 };
 

@@ -18,8 +18,12 @@ public:
     CoutCapture(CoutCapture&&) = delete;
     CoutCapture& operator=(CoutCapture&&) = delete;
 
-    // Returns everything written so far and starts afresh, keeping the reserved room.
+    // Returns everything written so far and starts afresh, keeping the reserved room. Every line
+    // must have been flushed on its own as soon as it was written (std::endl does that, '\n'
+    // does not); what was not comes back after a "(not flushed) " mark, so no expected text
+    // matches it.
     std::string take() {
+        sink.settle(false);
         std::string text = sink.text;
         sink.text.clear();
         return text;
@@ -28,19 +32,37 @@ public:
 private:
     class Sink : public std::streambuf {
     public:
-        Sink() { text.reserve(4096); }
-        std::string text;
+        Sink() {
+            text.reserve(4096);
+            pending.reserve(4096);
+        }
+        std::string text;     // what was written and flushed, one line per flush
+        std::string pending;  // what was written since the last flush
+
+        // Moves what is pending to the text, marked unless it is one whole line being flushed.
+        void settle(bool flushed) {
+            const bool one_line = !pending.empty() && pending.find('\n') == pending.size() - 1;
+            if (!pending.empty() && !(flushed && one_line)) {
+                text += "(not flushed) ";
+            }
+            text += pending;
+            pending.clear();
+        }
 
     protected:
         int_type overflow(int_type c) override {
             if (!traits_type::eq_int_type(c, traits_type::eof())) {
-                text.push_back(traits_type::to_char_type(c));
+                pending.push_back(traits_type::to_char_type(c));
             }
             return traits_type::not_eof(c);
         }
         std::streamsize xsputn(const char* s, std::streamsize n) override {
-            text.append(s, static_cast<std::size_t>(n));
+            pending.append(s, static_cast<std::size_t>(n));
             return n;
+        }
+        int sync() override {
+            settle(true);
+            return 0;
         }
     };
 

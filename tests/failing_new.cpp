@@ -7,8 +7,8 @@ namespace {
 
 struct Plan {
     std::size_t countdown = 0;  // the allocation that fails, counted down; 0 for none
-    bool onward = false;        // whether every allocation after it fails too
-    bool failing = false;       // whether allocations fail from now on
+    failingnew::Failure how = failingnew::Failure::once;
+    bool failing = false;  // whether allocations fail from now on
 };
 
 Plan& plan() {
@@ -25,7 +25,10 @@ Plan& plan() {
 void* allocate(std::size_t size) {
     Plan& p = plan();
     if (p.failing || (p.countdown != 0 && --p.countdown == 0)) {
-        p.failing = p.onward;
+        if (p.how == failingnew::Failure::exit) {
+            std::_Exit(3);
+        }
+        p.failing = p.how == failingnew::Failure::onward;
         throw std::bad_alloc();
     }
     for (;;) {
@@ -45,7 +48,7 @@ void release(void* memory) noexcept { std::free(memory); }
 
 }  // namespace
 
-void failingnew::arm(std::size_t n, bool onward) { plan() = Plan{n, onward, false}; }
+void failingnew::arm(std::size_t n, Failure how) { plan() = Plan{n, how, false}; }
 
 void* operator new(std::size_t size) { return allocate(size); }
 void* operator new[](std::size_t size) { return allocate(size); }

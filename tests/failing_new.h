@@ -6,8 +6,14 @@
 
 namespace failingnew {
 
-// Makes the n-th allocation from now fail with std::bad_alloc (n = 1: the next one) and, when
-// `onward` is true, every allocation after it too. n = 0 makes every allocation succeed again.
-void arm(std::size_t n, bool onward = false);
+enum class Failure {
+    once,    // the allocation throws std::bad_alloc
+    onward,  // it and every allocation after it throw std::bad_alloc
+    exit,    // the process ends there with status 3, flushing nothing, as if it were killed
+};
+
+// Makes the n-th allocation from now fail (n = 1: the next one). n = 0 makes every allocation
+// succeed again.
+void arm(std::size_t n, Failure how = Failure::once);
 
 }  // namespace failingnew
