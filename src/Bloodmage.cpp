@@ -1,12 +1,13 @@
 #include "Bloodmage.h"
 
 #include <cstdint>
+#include <string>
 #include <utility>
 
 #include "saturating.h"
 
-// As the most-derived class, a Bloodmage sets its Hero part itself; Mage takes only the mana,
-// so it is handed no name to copy.
+// Mage's own Hero arguments go unused when it is part of a Bloodmage
+// (docs/hierarchy.md#2-who-builds-the-hero-part), so it gets no name to copy.
 Bloodmage::Bloodmage(std::string nm, int lvl, int lf, int mn)
     : Hero(std::move(nm), lvl, lf), Mage(std::string(), lvl, lf, mn) {}
 
@@ -14,13 +15,17 @@ void Bloodmage::castspell(Hero* x, int d) {
     if (x == nullptr) {
         return;
     }
+    const std::string caster = getname();
+    const std::string target = x->getname();
     const int mn = getmana();
     if (d < mn) {
-        landspell(x, d, saturating::sub(mn, d), getlife());
-        return;
+        setmana(saturating::subtract(mn, d));
+    } else {
+        // The rest is neither stored nor written, so it stays 64 bits wide.
+        const std::int64_t rest = std::int64_t{d} - mn;
+        setmana(0);
+        setlife(saturating::to_int(getlife() - rest));
     }
-    // The rest that the mana does not cover is neither stored nor written, so it is not held:
-    // life - (d - mn) is exact whenever it fits.
-    const std::int64_t rest = std::int64_t{d} - mn;
-    landspell(x, d, 0, saturating::clamp(getlife() - rest));
+    x->setlife(saturating::subtract(x->getlife(), d));
+    writespell(caster, d, target);
 }

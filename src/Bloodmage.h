@@ -10,12 +10,11 @@ class Bloodmage : public Mage {
 public:
     Bloodmage(std::string nm, int lvl, int lf, int mn);
 
-    // The blood spell. It hides Mage::castspell rather than overriding it (neither is
-    // virtual), so the Mage rule still runs when it is named, as Mage::castspell, or when a
-    // Bloodmage is used as a Mage.
+    // The blood spell. It hides Mage::castspell (docs/hierarchy.md#3-hiding-not-overriding):
+    // named as Mage::castspell, or on a Bloodmage used as a Mage, the Mage rule still runs.
     //
-    // When d is below the mana, d mana is spent. Otherwise the mana drops to 0 and the caster
-    // pays the rest, d minus the mana, from its own life before the target's life is read. The
-    // target always loses d. A null target is left alone and nothing is written.
+    // With d below the mana, spends d mana. Otherwise the mana drops to 0 and the caster pays
+    // the rest, d minus the mana, from its own life before the target's life is read. The
+    // target always loses d. A null target changes nothing and writes nothing.
     void castspell(Hero* x, int d);
 };

@@ -30,7 +30,7 @@ void Hero::operator++(int) {
 }
 
 void Hero::operator-(int d) {
-    life = saturating::sub(life, d);
+    life = saturating::subtract(life, d);
     std::cout << name << " has taken " << d << " damage" << std::endl;
 }
 

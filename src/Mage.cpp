@@ -20,14 +20,13 @@ void Mage::castspell(Hero* x, int d) {
         std::cout << getname() << " has not enough mana" << std::endl;
         return;
     }
-    landspell(x, d, saturating::sub(mana, d), getlife());
-}
-
-void Mage::landspell(Hero* x, int d, int mn, int lf) {
     const std::string caster = getname();
     const std::string target = x->getname();
-    setmana(mn);
-    setlife(lf);
-    x->setlife(saturating::sub(x->getlife(), d));
+    mana = saturating::subtract(mana, d);
+    x->setlife(saturating::subtract(x->getlife(), d));
+    writespell(caster, d, target);
+}
+
+void Mage::writespell(const std::string& caster, int d, const std::string& target) {
     std::cout << caster << " deals " << d << " spell damage to " << target << std::endl;
 }

@@ -8,23 +8,19 @@
 
 class Mage : public virtual Hero {
 public:
-    // Builds a Mage with mana `mn`; `nm`, `lvl` and `lf` count only for a complete one.
+    // Sets the mana to `mn`; `nm`, `lvl` and `lf` reach the Hero part only in a complete Mage.
     explicit Mage(std::string nm = "Unknown", int lvl = 1, int lf = 100, int mn = 100);
 
     [[nodiscard]] int getmana() const;
     void setmana(int mn);
 
-    // Spends d mana to take d life from x, or, when the mana is less than d, writes the
-    // lack-of-mana line and changes nothing. A null target is left alone and nothing is
-    // written. Not virtual: Bloodmage hides it with a spell of its own.
+    // Spends d mana to take d life from x, or, with less mana than d, writes the lack-of-mana
+    // line and changes nothing. A null target changes nothing and writes nothing.
     void castspell(Hero* x, int d);
 
 protected:
-    // What every spell does once it is decided: the caster is charged (its mana becomes mn and
-    // its life lf), then x's life is read and lowered by d, and the spell line is written. The
-    // names are copied first, so if a copy throws nothing has changed and nothing is written.
-    // `x` must not be null.
-    void landspell(Hero* x, int d, int mn, int lf);
+    // Writes the spell line, which every spell shares.
+    static void writespell(const std::string& caster, int d, const std::string& target);
 
 private:
     int mana;

@@ -17,10 +17,9 @@ void Warrior::attack(Hero* x, int d) {
     if (x == nullptr) {
         return;
     }
-    // The names are copied before the hit, so if a copy throws nothing has changed.
     const std::string attacker = getname();
     const std::string target = x->getname();
-    x->setlife(saturating::sub(x->getlife(), d));
+    x->setlife(saturating::subtract(x->getlife(), d));
     std::cout << attacker << " deals " << d << " damage to " << target << std::endl;
 }
 
@@ -29,7 +28,7 @@ void Warrior::attack(Warrior* x, int d) {
         return;
     }
     const int arm = x->getarmor();
-    const int dealt = arm == 0 ? d : saturating::quot(d, arm);
+    const int dealt = arm == 0 ? d : saturating::divide(d, arm);
     // Past the armour the blow lands like a plain one, with the divided damage.
     attack(static_cast<Hero*>(x), dealt);
 }

@@ -1,9 +1,9 @@
 // The battle: one fixed script of characters acting on each other, each action writing one
 // report line to standard output.
 //
-// main owns every character. Those made on the heap are held by std::unique_ptr, each by its
-// exact type, so none is ever deleted through a base pointer; targets are passed as plain
-// pointers for the length of one call.
+// main owns every character: those made on the heap through a std::unique_ptr of their exact
+// type, never of a base (docs/hierarchy.md#4-copies-and-ownership). Targets are plain pointers,
+// for the length of one call.
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -26,7 +26,10 @@ int outputstatus() {
     if (std::cout.flush()) {
         return EXIT_SUCCESS;
     }
-    // The stream keeps no error code; errno still holds the one from the write that failed.
+    // The stream keeps no error code, so errno is read here, relying on nothing having changed
+    // it since the write that failed. A failed stream attempts no more writes, and the rest of
+    // the battle only allocates: a successful allocation leaves errno alone on every platform
+    // tested, though POSIX does not promise it. A zero errno gets a generic message.
     const int err = errno;
     std::cerr << "battle: cannot write to standard output: "
               << (err != 0 ? std::strerror(err) : "write error") << std::endl;
@@ -68,14 +71,11 @@ int main() try {
     Warrior w3("Halvardo", 2, 100, 50);
     h2++;
     h2.print();
-    // The names are copied before the line is begun, so a failed copy writes nothing.
-    const std::string h2name = h2.getname();
-    const std::string w3name = w3.getname();
     // operator> takes a copy of w3's Hero part: slicing is the point.
     if (h2 > w3) {  // NOLINT(cppcoreguidelines-slicing)
-        std::cout << h2name << " higher level than " << w3name << std::endl;
+        std::cout << h2.getname() << " higher level than " << w3.getname() << std::endl;
     } else {
-        std::cout << w3name << " higher level than " << h2name << std::endl;
+        std::cout << w3.getname() << " higher level than " << h2.getname() << std::endl;
     }
 
     // The Warmage: an armoured attack and a spell, under one name, at one Warrior.

@@ -15,18 +15,18 @@ namespace saturating {
 
 static_assert(std::numeric_limits<int>::digits == 31, "characters assume a 32-bit int");
 
-// Returns `v` held inside the range of int.
-constexpr int clamp(std::int64_t v) {
+// Returns `v`, held inside the range of int.
+constexpr int to_int(std::int64_t v) {
     constexpr std::int64_t lo = std::numeric_limits<int>::min();
     constexpr std::int64_t hi = std::numeric_limits<int>::max();
     return static_cast<int>(v < lo ? lo : (v > hi ? hi : v));
 }
 
-constexpr int add(int a, int b) { return clamp(std::int64_t{a} + b); }
+constexpr int add(int a, int b) { return to_int(std::int64_t{a} + b); }
 
-constexpr int sub(int a, int b) { return clamp(std::int64_t{a} - b); }
+constexpr int subtract(int a, int b) { return to_int(std::int64_t{a} - b); }
 
 // Returns a / b truncated toward zero; INT_MIN / -1 gives INT_MAX. `b` must not be 0.
-constexpr int quot(int a, int b) { return clamp(std::int64_t{a} / b); }
+constexpr int divide(int a, int b) { return to_int(std::int64_t{a} / b); }
 
 }  // namespace saturating
