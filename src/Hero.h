@@ -1,22 +1,25 @@
 // Hero: the name, life and level that every character has, and the three report lines about
 // them (status, level gain, damage taken). Used on its own and as the one shared Hero part of
 // every other character.
+//
+// What every character promises: each operation either does all it says or, when copying a
+// name runs out of memory, throws std::bad_alloc having changed nothing and written nothing;
+// each report line is flushed as it is written; and the numbers follow saturating.h.
 #pragma once
 
 #include <string>
 
-class Hero {  // NOLINT(cppcoreguidelines-special-member-functions): no move assignment, on purpose
+class Hero {  // NOLINT(cppcoreguidelines-special-member-functions): no move assignment, below
 public:
     explicit Hero(std::string nm = "Unknown", int lvl = 1, int lf = 100);
 
-    // Copies and destruction are member-wise, but there is no move assignment: g++ and clang++
-    // assign the one Hero part of a Warmage twice, through Warrior and through Mage (the
-    // language leaves that open), and a second move would read the name the first had already
-    // taken. Assigning from an rvalue copies.
+    // Declared only to leave out the move assignment: assigning a Warmage may assign its one
+    // Hero part twice, and a second move would find the name gone
+    // (docs/hierarchy.md#4-copies-and-ownership; g++ -Wvirtual-move-assign and clang++
+    // -Wmultiple-move-vbase point at it). Assigning from an rvalue copies.
     Hero(const Hero&) = default;
     Hero(Hero&&) noexcept = default;
     Hero& operator=(const Hero&) = default;
-    ~Hero() = default;
 
     [[nodiscard]] std::string getname() const;
     void setname(std::string nm);

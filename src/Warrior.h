@@ -8,18 +8,19 @@
 
 class Warrior : public virtual Hero {
 public:
-    // Builds a Warrior with armour `arm`; `nm`, `lvl` and `lf` count only for a complete one.
+    // Sets the armour to `arm`; `nm`, `lvl` and `lf` reach the Hero part only in a complete
+    // Warrior.
     explicit Warrior(std::string nm = "Unknown", int lvl = 1, int lf = 100, int arm = 25);
 
     [[nodiscard]] int getarmor() const;
     void setarmor(int arm);
 
-    // Plain attack: x loses d life. A null target is left alone and nothing is written.
+    // Plain attack: x loses d life. A null target changes nothing and writes nothing.
     void attack(Hero* x, int d);
 
     // Armoured attack: x loses d divided by x's armour, truncated toward zero. Armour 0 gives
-    // no protection (x loses d), which keeps the division defined. A null target is left alone
-    // and nothing is written.
+    // no protection (x loses d), which keeps the division defined. A null target changes
+    // nothing and writes nothing.
     void attack(Warrior* x, int d);
 
 private:
