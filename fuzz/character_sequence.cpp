@@ -96,10 +96,14 @@ public:
     }
 
     // Up to 31 bytes: longer than the string's own buffer, so that some names live on the heap.
+    // Any byte but a newline, so that the capture can tell one report line from two.
     std::string name() {
         std::string nm(byte() % 32, '\0');
         for (char& ch : nm) {
             ch = static_cast<char>(byte());
+            if (ch == '\n') {
+                ch = ' ';
+            }
         }
         return nm;
     }

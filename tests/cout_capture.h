@@ -21,7 +21,7 @@ public:
     // Returns everything written so far and starts afresh, keeping the reserved room. Every line
     // must have been flushed on its own as soon as it was written (std::endl does that, '\n'
     // does not); what was not comes back after a "(not flushed) " mark, so no expected text
-    // matches it.
+    // matches it. A line is text up to a newline, so a name that holds one reads as two lines.
     std::string take() {
         sink.settle(false);
         std::string text = sink.text;
