@@ -124,8 +124,8 @@ function(describe_difference label actual_file want_hex want_file)
 endfunction()
 
 # Runs the command that follows the arguments with stdout and stderr in files, and checks its
-# exit status and stderr (the bytes of the text `expected_err`, or, with stderr_rule "matches",
-# text that matches it) and its stdout by `stdout_rule`:
+# exit status, its stderr (the bytes of the text `expected_err`, or, after STDERR matches, text
+# that matches the regular expression `expected_err`) and its stdout by `stdout_rule`:
 #   exact     the bytes of EXPECTED
 #   prefix    whole lines from the start of EXPECTED
 #   same_as   the bytes of the stdout of the previous run
@@ -154,7 +154,6 @@ function(check_run label expected_rc expected_err stdout_rule)
     if(NOT rc STREQUAL expected_rc)
         fail("${label}: exit status: expected ${expected_rc}, got '${rc}'")
     endif()
-    file(READ "${err_file}" err_hex HEX)
     if(run_STDERR STREQUAL "matches")
         file(READ "${err_file}" err)
         if(NOT err MATCHES "${expected_err}")
@@ -162,6 +161,7 @@ function(check_run label expected_rc expected_err stdout_rule)
         endif()
     else()
         to_hex(want_err_hex "${expected_err}")
+        file(READ "${err_file}" err_hex HEX)
         if(NOT err_hex STREQUAL want_err_hex)
             file(READ "${err_file}" err)
             fail("${label}: stderr: expected '${expected_err}' (${want_err_hex}), "
@@ -179,7 +179,7 @@ function(check_run label expected_rc expected_err stdout_rule)
         string(SUBSTRING "${expected_hex}" 0 ${length} start)
         to_hex(nl_hex "\n")
         string(LENGTH "${nl_hex}" nl_length)
-        set(tail "${nl_hex}")
+        set(tail "")
         if(length GREATER_EQUAL nl_length)
             math(EXPR from "${length} - ${nl_length}")
             string(SUBSTRING "${out_hex}" ${from} -1 tail)
@@ -235,7 +235,7 @@ elseif(MODE STREQUAL "out_of_memory")
         fail("no allocation was made to fail: does ${PROGRAM} replace operator new?")
     endif()
 elseif(MODE STREQUAL "unreadable")
-    check_run(unreadable 1 "^cannot read \"[^\"]*no-such-input\"\r?\n$" none STDERR matches
+    check_run(unreadable 1 "^cannot read \"[^\"]*no-such-input\"\n$" none STDERR matches
               ${program} "${READABLE}" "${CMAKE_CURRENT_BINARY_DIR}/no-such-input")
 else()
     message(FATAL_ERROR "run_program.cmake: unknown MODE '${MODE}'")
