@@ -1,7 +1,9 @@
 // Builds a Warrior from the same arguments twice: alone, and as the Warrior part of a class
-// built the way a Warmage is, except that it hands its Warrior part those arguments. Alone,
-// the Warrior sets its Hero part from them; as a part, only its armour counts.
+// built the way a Warmage is, except that it hands its Warrior and Mage parts arguments that
+// say when they are evaluated. Alone, the Warrior sets its Hero part from them; as a part, only
+// its armour counts, though every argument is evaluated and passed.
 #include <iostream>
+#include <string>
 
 #include "Hero.h"
 #include "Mage.h"
@@ -10,9 +12,18 @@
 
 namespace {
 
+// Returns `name`, having said which constructor it is handed to.
+std::string handed(const char* to, const char* name) {
+    std::cout << to << " is handed " << name << "\n";
+    return name;
+}
+
 class Spellblade : public Warrior, public Mage {
 public:
-    Spellblade() : Hero("Ezmund", 5, 40), Warrior("Grell", 3, 60, 50), Mage("Grell", 3, 60, 20) {}
+    Spellblade()
+        : Hero(handed("Hero", "Ezmund"), 5, 40),
+          Warrior(handed("Warrior", "Grell"), 3, 60, 50),
+          Mage(handed("Mage", "Grell"), 3, 60, 20) {}
 };
 
 }  // namespace

@@ -1,0 +1,21 @@
+// A new descendant of Warrior that names only Warrior's constructor. Hero is a virtual base, so
+// the most-derived class builds the Hero part; this one names no Hero constructor, so the Hero
+// part gets Hero's defaults, whatever name, level and life it hands Warrior.
+#include <iostream>
+
+#include "Warrior.h"
+
+namespace {
+
+class Berserker : public Warrior {
+public:
+    Berserker() : Warrior("Bo", 9, 300, 5) {}
+};
+
+}  // namespace
+
+int main() {
+    const Berserker bo;
+    bo.print();
+    std::cout << "armour " << bo.getarmor() << "\n";
+}
