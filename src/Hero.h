@@ -15,7 +15,7 @@ public:
 
     // Declared only to leave out the move assignment: assigning a Warmage may assign its one
     // Hero part twice, and a second move would find the name gone
-    // (docs/hierarchy.md#4-copies-and-ownership; g++ -Wvirtual-move-assign and clang++
+    // (docs/hierarchy.md#copies-and-ownership; g++ -Wvirtual-move-assign and clang++
     // -Wmultiple-move-vbase point at it). Assigning from an rvalue copies.
     Hero(const Hero&) = default;
     Hero(Hero&&) noexcept = default;

@@ -2,7 +2,7 @@
 // report line to standard output.
 //
 // main owns every character: those made on the heap through a std::unique_ptr of their exact
-// type, never of a base (docs/hierarchy.md#4-copies-and-ownership). Targets are plain pointers,
+// type, never of a base (docs/hierarchy.md#copies-and-ownership). Targets are plain pointers,
 // for the length of one call.
 #include <cerrno>
 #include <cstdlib>
