@@ -1,6 +1,6 @@
-# 64-bit ARM Linux with Debian's cross compiler (g++-aarch64-linux-gnu). Programs built here
-# run under qemu-user (qemu-user), which takes the target's C and C++ runtimes from the cross
-# compiler's sysroot, so CTest runs every test through it.
+# 64-bit ARM Linux with Debian's cross compiler (package g++-aarch64-linux-gnu). Programs
+# built here run under qemu-aarch64 (package qemu-user), which takes the target's C and C++
+# runtimes from the cross compiler's sysroot; CTest runs every test through it.
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR aarch64)
 set(CMAKE_C_COMPILER aarch64-linux-gnu-gcc)

@@ -1,5 +1,6 @@
-# 64-bit Windows with Debian's MinGW-w64 cross compiler (g++-mingw-w64-x86-64, its POSIX-threads
-# flavour). Programs built here run under wine (wine64), so CTest runs every test through it.
+# 64-bit Windows with Debian's MinGW-w64 cross compiler (package g++-mingw-w64-x86-64, its
+# POSIX-threads flavour). Programs built here run under wine64 (package wine64); CTest runs
+# every test through it.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
