@@ -24,17 +24,12 @@ endif()
 
 add_library(battle_options INTERFACE)
 
+# What GCC and Clang, clang-cl included, check beyond -Wall -Wextra (to MSVC, /W4).
+set(battle_strict_warnings -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wold-style-cast)
+
 if(battle_gnu_cli)
     if(BATTLE_WARNINGS)
-        target_compile_options(
-            battle_options
-            INTERFACE -Wall
-                      -Wextra
-                      -Wpedantic
-                      -Wconversion
-                      -Wsign-conversion
-                      -Wshadow
-                      -Wold-style-cast)
+        target_compile_options(battle_options INTERFACE -Wall -Wextra ${battle_strict_warnings})
     endif()
     if(BATTLE_SANITIZE)
         set(battle_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all)
@@ -47,11 +42,16 @@ if(battle_gnu_cli)
     endif()
 elseif(battle_msvc_cli)
     if(BATTLE_WARNINGS)
-        # /W4 and standard conformance, plus the off-by-default warnings closest to the GNU set
-        # above: narrowing conversions (C4242, C4254, C4826). A shadowed or unused name is
-        # already in /W4 (C4456 to C4459, C4100).
-        target_compile_options(battle_options INTERFACE /W4 /permissive- /w14242 /w14254
-                                                        /w14826)
+        target_compile_options(battle_options INTERFACE /W4 /permissive-)
+        if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+            # clang-cl ignores MSVC's /wN switches but takes Clang's own warnings. (-Wall means
+            # -Weverything to it, so /W4 stands for -Wall -Wextra.)
+            target_compile_options(battle_options INTERFACE ${battle_strict_warnings})
+        else()
+            # MSVC's off-by-default warnings closest to the list above: narrowing conversions
+            # (C4242, C4254, C4826). A shadowed or unused name is already in /W4.
+            target_compile_options(battle_options INTERFACE /w14242 /w14254 /w14826)
+        endif()
     endif()
     # The standard's std::strerror and std::getenv, which MSVC deprecates for its own (C4996).
     target_compile_definitions(battle_options INTERFACE _CRT_SECURE_NO_WARNINGS)

@@ -23,8 +23,7 @@
 #   unreadable     PROGRAM is the fuzz replay, given -DREADABLE=<input> and one that does not
 #                  exist: exit 1 and its own message about the second on stderr
 # A mode that the platform cannot run is reported as skipped: the test's SKIP_REGULAR_EXPRESSION
-# matches "skipped: ". Full and closed need sh, full also /dev/full, and closed a program that
-# fails to write to a closed descriptor, which a Windows program under wine does not.
+# matches "skipped: ". Full and closed need sh, and full also /dev/full.
 
 foreach(var PROGRAM MODE SYSTEM)
     if(NOT DEFINED ${var})
@@ -71,10 +70,6 @@ if(MODE STREQUAL "full" OR MODE STREQUAL "closed")
     elseif(MODE STREQUAL "full" AND NOT EXISTS /dev/full)
         message(STATUS "skipped: there is no /dev/full")
         return()
-    elseif(MODE STREQUAL "closed" AND SYSTEM STREQUAL "Windows")
-        message(STATUS "skipped: a Windows program started with its standard output closed "
-                       "still writes successfully under wine")
-        return()
     endif()
 endif()
 
@@ -92,7 +87,8 @@ macro(fail what)
 endmacro()
 
 # Fails, showing where `actual_file` parts from the bytes `want_hex`: the first byte that
-# differs, and before it a diff of the lines against `want_file` where a diff program is at hand.
+# differs, which shows a CR or a NUL as well as where no diff program is at hand, and before it
+# a diff of the lines against `want_file` where one is.
 function(describe_difference label actual_file want_hex want_file)
     file(READ "${actual_file}" got_hex HEX)
     string(LENGTH "${got_hex}" got_length)
