@@ -71,11 +71,15 @@ int main() try {
     Warrior w3("Halvardo", 2, 100, 50);
     h2++;
     h2.print();
+    // The names are copied before the line is begun: MSVC's debug library allocates for every
+    // std::string, and a copy that failed halfway through the line would leave half a line.
+    const std::string h2name = h2.getname();
+    const std::string w3name = w3.getname();
     // operator> takes a copy of w3's Hero part: slicing is the point.
     if (h2 > w3) {  // NOLINT(cppcoreguidelines-slicing)
-        std::cout << h2.getname() << " higher level than " << w3.getname() << std::endl;
+        std::cout << h2name << " higher level than " << w3name << std::endl;
     } else {
-        std::cout << w3.getname() << " higher level than " << h2.getname() << std::endl;
+        std::cout << w3name << " higher level than " << h2name << std::endl;
     }
 
     // The Warmage: an armoured attack and a spell, under one name, at one Warrior.
