@@ -14,7 +14,6 @@ endforeach()
 # semicolon and square brackets, are replaced by tokens that no line holds.
 function(read_lines out file)
     file(READ "${file}" text)
-    string(REPLACE "\r" "" text "${text}")
     string(REGEX REPLACE "\n$" "" text "${text}")
     string(REPLACE ";" "<semicolon>" text "${text}")
     string(REPLACE "[" "<open>" text "${text}")

@@ -15,9 +15,11 @@ execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --config ${CONFIG}
 if(rc EQUAL 0)
     message(FATAL_ERROR "${TARGET} compiled, but must not:\n${output}")
 endif()
-# Only the diagnostics' own text counts, not the file names before it, which may hold MESSAGE.
+# Only the diagnostics' own text counts, not the file names around it, which may hold MESSAGE:
+# the source's before it, and after it, from MSBuild, the project's.
 set(found FALSE)
-string(REGEX REPLACE "[][;]" "_" lines "${output}")
+string(REGEX REPLACE " \\[[^\n]*\\.vcxproj\\]" "" lines "${output}")
+string(REGEX REPLACE "[][;]" "_" lines "${lines}")
 string(REPLACE "\n" ";" lines "${lines}")
 foreach(line IN LISTS lines)
     if(line MATCHES ": (error|note)[^:]*: (.*)$")

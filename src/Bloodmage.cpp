@@ -21,7 +21,7 @@ void Bloodmage::castspell(Hero* x, int d) {
     if (d < mn) {
         setmana(saturating::subtract(mn, d));
     } else {
-        // The rest is neither stored nor written, so it stays 64 bits wide.
+        // 64 bits wide: see saturating.h.
         const std::int64_t rest = std::int64_t{d} - mn;
         setmana(0);
         setlife(saturating::to_int(getlife() - rest));
