@@ -126,19 +126,18 @@ endfunction()
 # that matches the regular expression `expected_err`) and its stdout by `stdout_rule`:
 #   exact     the bytes of EXPECTED
 #   prefix    whole lines from the start of EXPECTED
-#   same_as   the bytes of the stdout of the previous run
+#   same_as   the bytes of the file given after SAME_AS
 #   none      not checked
 # With stdout_rule "prefix_or_whole", a run that exits 0 must be plain instead: empty stderr and
 # the exact stdout. Sets last_rc to the exit status and last_out to stdout's file.
 function(check_run label expected_rc expected_err stdout_rule)
-    cmake_parse_arguments(PARSE_ARGV 4 run "" "STDERR" "")
+    cmake_parse_arguments(PARSE_ARGV 4 run "" "STDERR;SAME_AS" "")
     set(out_file "${scratch}/${label}.out")
     set(err_file "${scratch}/${label}.err")
     string(REPLACE " " "_" out_file "${out_file}")
     string(REPLACE " " "_" err_file "${err_file}")
     execute_process(COMMAND ${run_UNPARSED_ARGUMENTS} OUTPUT_FILE "${out_file}"
                     ERROR_FILE "${err_file}" RESULT_VARIABLE rc)
-    set(previous_out "${last_out}")
     set(last_rc ${rc} PARENT_SCOPE)
     set(last_out "${out_file}" PARENT_SCOPE)
     if(stdout_rule STREQUAL "prefix_or_whole" AND rc STREQUAL "0")
@@ -187,10 +186,10 @@ function(check_run label expected_rc expected_err stdout_rule)
                                 "${out_file}" "${expected_hex}" "${scratch}/expected")
         endif()
     elseif(stdout_rule STREQUAL "same_as")
-        file(READ "${previous_out}" previous_hex HEX)
+        file(READ "${run_SAME_AS}" previous_hex HEX)
         if(NOT out_hex STREQUAL previous_hex)
             describe_difference("${label}: stdout, unlike that of the run before,"
-                                "${out_file}" "${previous_hex}" "${previous_out}")
+                                "${out_file}" "${previous_hex}" "${run_SAME_AS}")
         endif()
     endif()
     set(failed ${failed} PARENT_SCOPE)
@@ -222,8 +221,8 @@ elseif(MODE STREQUAL "out_of_memory")
             set(past_the_last ${k})
             break()
         endif()
-        check_run("ending at allocation ${k}" 3 ".*" same_as STDERR matches ${failing}!
-                  ${program})
+        check_run("ending at allocation ${k}" 3 ".*" same_as STDERR matches SAME_AS "${last_out}"
+                  ${failing}! ${program})
         check_run("allocations from ${k} on failing" 1 "${out_of_memory}" prefix
                   ${failing}+ ${program})
     endforeach()
