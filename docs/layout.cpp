@@ -1,9 +1,11 @@
 // Prints the size of each character class and where each base part lies inside it. An offset
 // is measured by converting a pointer to the whole object into a pointer to the part, as the
-// compiler does whenever a character is passed as one of its bases.
+// compiler does whenever a character is passed as one of its bases. Last, it asks typeid what a
+// Warrior& to a Warmage refers to.
 #include <cstddef>
 #include <cstdint>
 #include <iostream>
+#include <typeinfo>
 
 #include "Bloodmage.h"
 #include "Hero.h"
@@ -40,4 +42,9 @@ int main() {
     std::cout << "Warmage   " << sizeof warmage << " bytes, Warrior part at "
               << at<Warrior>(warmage) << ", Mage part at " << at<Mage>(warmage) << ", Hero part at "
               << at<Hero>(warmage) << "\n";
+
+    // The classes are not polymorphic, so typeid gives the reference's own type.
+    const Warrior& as_warrior = warmage;
+    std::cout << std::boolalpha << "typeid of a Warrior& to a Warmage is Warrior's: "
+              << (typeid(as_warrior) == typeid(Warrior)) << "\n";
 }

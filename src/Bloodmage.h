@@ -10,7 +10,7 @@ class Bloodmage : public Mage {
 public:
     Bloodmage(std::string nm, int lvl, int lf, int mn);
 
-    // The blood spell. It hides Mage::castspell (docs/hierarchy.md#hiding-not-overriding):
+    // The blood spell. It hides Mage::castspell (docs/hierarchy.md#hiding):
     // named as Mage::castspell, or on a Bloodmage used as a Mage, the Mage rule still runs.
     //
     // With d below the mana, spends d mana. Otherwise the mana drops to 0 and the caster pays

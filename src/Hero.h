@@ -14,9 +14,9 @@ public:
     explicit Hero(std::string nm = "Unknown", int lvl = 1, int lf = 100);
 
     // Declared only to leave out the move assignment: assigning a Warmage may assign its one
-    // Hero part twice, and a second move would find the name gone
-    // (docs/hierarchy.md#copies-and-ownership; g++ -Wvirtual-move-assign and clang++
-    // -Wmultiple-move-vbase point at it). Assigning from an rvalue copies.
+    // Hero part twice, and a second move would take a name already moved from, whose value is
+    // unspecified (docs/hierarchy.md#copies-and-assignment; g++ -Wvirtual-move-assign and
+    // clang++ -Wmultiple-move-vbase point at it). Assigning from an rvalue copies.
     Hero(const Hero&) = default;
     Hero(Hero&&) noexcept = default;
     Hero& operator=(const Hero&) = default;

@@ -8,7 +8,8 @@
 
 class Mage : public virtual Hero {
 public:
-    // Sets the mana to `mn`; `nm`, `lvl` and `lf` reach the Hero part only in a complete Mage.
+    // Sets the mana to `mn`. `nm`, `lvl` and `lf` reach the Hero part only when this Mage is not
+    // a base part of another object, whose class then builds the Hero part.
     explicit Mage(std::string nm = "Unknown", int lvl = 1, int lf = 100, int mn = 100);
 
     [[nodiscard]] int getmana() const;

@@ -2,8 +2,8 @@
 // report line to standard output.
 //
 // main owns every character: those made on the heap through a std::unique_ptr of their exact
-// type, never of a base (docs/hierarchy.md#copies-and-ownership). Targets are plain pointers,
-// for the length of one call.
+// type, never of a base (docs/hierarchy.md#ownership-and-the-delete-through-a-base). Targets
+// are plain pointers, for the length of one call.
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -91,7 +91,8 @@ int main() try {
 
     return outputstatus();
 } catch (const std::bad_alloc&) {
-    // Unbuffered, and the text is a literal: writing this line needs no memory.
+    // std::cerr is unit-buffered (unitbuf: flushed after every output operation), and the text
+    // is a literal: writing this line needs no memory.
     std::cerr << "battle: out of memory" << std::endl;
     return EXIT_FAILURE;
 }

@@ -1,0 +1,198 @@
+// The mistakes that the docs quote compilers about, one to a case. A case is compiled on its
+// own, with -DMISTAKE_<NAME> (the case `ambiguous_member` with -DMISTAKE_AMBIGUOUS_MEMBER), under
+// the project's warnings, and holds one mistake, so that each compiler says one thing about it.
+// A case whose name starts with `quiet_` must compile without a warning: the docs say that
+// neither g++ nor clang++ catches it. Without -DMISTAKE_..., the file is empty.
+
+#if defined(MISTAKE_AMBIGUOUS_MEMBER)
+// The diamond without `virtual`: two Hero parts, so two getname members.
+#include <string>
+
+#include "Hero.h"
+
+struct PlainWarrior : Hero {
+    int armor = 40;
+};
+
+struct PlainMage : Hero {
+    int mana = 20;
+};
+
+struct PlainWarmage : PlainWarrior, PlainMage {};
+
+std::string name_of(const PlainWarmage& ezmund) { return ezmund.getname(); }
+
+#elif defined(MISTAKE_AMBIGUOUS_BASE)
+// The diamond without `virtual`: two Hero parts, so no one Hero to refer to.
+#include "Hero.h"
+
+struct PlainWarrior : Hero {
+    int armor = 40;
+};
+
+struct PlainMage : Hero {
+    int mana = 20;
+};
+
+struct PlainWarmage : PlainWarrior, PlainMage {};
+
+const Hero& hero_of(const PlainWarmage& ezmund) { return ezmund; }
+
+#elif defined(MISTAKE_ONE_PATH_WITHOUT_VIRTUAL)
+// Warrior's Hero base is virtual, PlainMage's is not: two Hero parts again.
+#include "Hero.h"
+#include "Warrior.h"
+
+struct PlainMage : Hero {
+    int mana = 20;
+};
+
+struct HalfWarmage : Warrior, PlainMage {};
+
+#elif defined(MISTAKE_COPY_WITHOUT_HERO)
+// A descendant's copy constructor that names only Warrior: the copy's Hero part is built by
+// Hero's default constructor, so the copy is named Unknown.
+#include "Hero.h"
+#include "Warrior.h"
+
+class Berserker : public Warrior {
+public:
+    Berserker() : Hero("Bo", 9, 300), Warrior("", 9, 300, 5) {}
+    Berserker(const Berserker& o) : Warrior(o) {}
+};
+
+#elif defined(MISTAKE_NO_DEFAULT_CONSTRUCTOR)
+// A virtual base without a default constructor: a constructor below it that does not name it
+// does not compile.
+class Being {
+public:
+    explicit Being(int lf) : life(lf) {}
+    int life;
+};
+
+class Fighter : public virtual Being {
+public:
+    explicit Fighter(int arm) : Being(100), armor(arm) {}
+    int armor;
+};
+
+class Brute : public Fighter {
+public:
+    Brute() : Fighter(5) {}
+};
+
+#elif defined(MISTAKE_NO_DEFAULT_COPY)
+// The same, for a hand-written copy constructor.
+class Being {
+public:
+    explicit Being(int lf) : life(lf) {}
+    int life;
+};
+
+class Fighter : public virtual Being {
+public:
+    explicit Fighter(int arm) : Being(100), armor(arm) {}
+    int armor;
+};
+
+class Brute : public Fighter {
+public:
+    Brute() : Being(300), Fighter(5) {}
+    Brute(const Brute& o) : Fighter(o) {}
+};
+
+#elif defined(MISTAKE_AMBIGUOUS_NAME)
+// The same name declared on the Warrior side and on the Mage side: neither hides the other.
+#include "Mage.h"
+#include "Warrior.h"
+
+class Knight : public Warrior {
+public:
+    Knight() : Hero("Aldren", 7, 120) {}
+    void print() const {}
+};
+
+class Sage : public Mage {
+public:
+    Sage() : Hero("Aldren", 7, 120) {}
+    void print() const {}
+};
+
+class Paladin : public Knight, public Sage {
+public:
+    Paladin() : Hero("Aldren", 7, 120) {}
+};
+
+void status(const Paladin& aldren) { aldren.print(); }
+
+#elif defined(MISTAKE_AMBIGUOUS_NULL_TARGET)
+// nullptr converts to Hero* and to Warrior* equally well.
+#include "Warrior.h"
+
+void strike(Warrior& jorv) { jorv.attack(nullptr, 20); }
+
+#elif defined(MISTAKE_MOVE_ASSIGN_WARRIOR)
+// A stand-in for the hierarchy whose Hero, unlike the real one, has a move assignment.
+#include <string>
+#include <utility>
+
+struct Hero {
+    std::string name;
+};
+
+struct Warrior : virtual Hero {
+    int armor = 25;
+};
+
+struct Mage : virtual Hero {
+    int mana = 100;
+};
+
+void replace(Warrior& grell, Warrior& jorv) { grell = std::move(jorv); }
+
+#elif defined(MISTAKE_MOVE_ASSIGN_WARMAGE)
+// The same stand-in, closed into a diamond: a Warmage's move would move its Hero part twice.
+#include <string>
+#include <utility>
+
+struct Hero {
+    std::string name;
+};
+
+struct Warrior : virtual Hero {
+    int armor = 25;
+};
+
+struct Mage : virtual Hero {
+    int mana = 100;
+};
+
+struct Warmage : Warrior, Mage {};
+
+void replace(Warmage& ezmund, Warmage& other) { ezmund = std::move(other); }
+
+#elif defined(MISTAKE_DYNAMIC_CAST_DOWN)
+// No virtual function, so no dynamic_cast down or across.
+#include "Hero.h"
+#include "Warrior.h"
+
+Warrior* as_warrior(Hero* hero) { return dynamic_cast<Warrior*>(hero); }
+
+#elif defined(MISTAKE_STATIC_CAST_DOWN)
+// Where the Hero part lies in a Warrior depends on the whole object.
+#include "Hero.h"
+#include "Warrior.h"
+
+Warrior* as_warrior(Hero* hero) { return static_cast<Warrior*>(hero); }
+
+#elif defined(MISTAKE_QUIET_DELETE_THROUGH_BASE)
+// Deletes a Warrior through a Hero*, which has no virtual destructor: undefined behaviour,
+// compiled without a word.
+#include <memory>
+
+#include "Hero.h"
+#include "Warrior.h"
+
+void own() { const std::unique_ptr<Hero> hero = std::make_unique<Warrior>(); }
+
+#endif

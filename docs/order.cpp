@@ -1,0 +1,57 @@
+// Builds, copies, assigns and destroys a diamond shaped like Warmage's, made of stand-ins whose
+// every part says what happens to it: the order in which the parts are built and destroyed,
+// and how often the shared Hero part is copied and assigned.
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+// One part of an object. Writes its name, after a space, whenever it is built, copied,
+// assigned or destroyed. A move copies, as it would for a class without move members.
+class Tracer {  // NOLINT(cppcoreguidelines-special-member-functions): no move members, above
+public:
+    explicit Tracer(std::string_view name) : name_(name) { say(); }
+    Tracer(const Tracer& other) : name_(other.name_) { say(); }
+    Tracer& operator=(const Tracer& other) {
+        name_ = other.name_;
+        say();
+        return *this;
+    }
+    ~Tracer() { say(); }
+
+private:
+    void say() const { std::cout << ' ' << name_; }
+
+    std::string_view name_;
+};
+
+struct TracedHero {
+    Tracer hero{"Hero"};
+};
+
+struct TracedWarrior : virtual TracedHero {
+    Tracer warrior{"Warrior"};
+};
+
+struct TracedMage : virtual TracedHero {
+    Tracer mage{"Mage"};
+};
+
+struct TracedWarmage : TracedWarrior, TracedMage {
+    Tracer warmage{"Warmage"};
+};
+
+}  // namespace
+
+int main() {
+    {
+        std::cout << "built:    ";
+        const TracedWarmage original;
+        std::cout << "\ncopied:   ";
+        TracedWarmage copy = original;
+        std::cout << "\nassigned: ";
+        copy = original;
+        std::cout << "\ndestroyed:";
+    }
+    std::cout << "\n";
+}
