@@ -1,0 +1,65 @@
+// Every character builds its one Hero part from its own name, level and life, and its copies
+// and moves keep them. A class derived from Warrior or Mage that forgets to name Hero(...)
+// comes out as "Unknown, 1, 100" here (docs/extending.md#traps).
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Bloodmage.h"
+#include "Hero.h"
+#include "Mage.h"
+#include "Warmage.h"
+#include "Warrior.h"
+
+namespace {
+
+// What every row hands its character's constructor first, none of them Hero's defaults, and
+// the Hero part that must come out.
+constexpr const char* in_name = "Orla";
+constexpr int in_level = 7;
+constexpr int in_life = 70;
+constexpr const char* out_part = "Orla, 7, 70";
+
+// Returns "<name>, <level>, <life>" of `h`'s Hero part.
+std::string partof(const Hero& h) {
+    return h.getname() + ", " + std::to_string(h.getlevel()) + ", " + std::to_string(h.getlife());
+}
+
+// Returns the Hero part of `made`, of a copy of it, and of a character moved from that copy.
+template <class Character>
+std::array<std::string, 3> parts(const Character& made) {
+    Character copy(made);
+    std::string copied = partof(copy);
+    const Character moved(std::move(copy));
+    return {partof(made), std::move(copied), partof(moved)};
+}
+
+struct Row {
+    const char* label;
+    std::array<std::string, 3> (*build)();
+};
+
+TEST(HeroPart, EveryCharacterBuildsItFromItsOwnArguments) {
+    // One row per class: a new character adds its own. The further arguments (armour 3, mana 9)
+    // differ from the Hero part's, so that one taken for another shows.
+    const std::vector<Row> rows{
+        {"Hero", [] { return parts(Hero(in_name, in_level, in_life)); }},
+        {"Warrior", [] { return parts(Warrior(in_name, in_level, in_life, 3)); }},
+        {"Mage", [] { return parts(Mage(in_name, in_level, in_life, 9)); }},
+        {"Bloodmage", [] { return parts(Bloodmage(in_name, in_level, in_life, 9)); }},
+        {"Warmage", [] { return parts(Warmage(in_name, in_level, in_life, 3, 9)); }},
+    };
+    const std::array<const char*, 3> forms{"as built", "copied", "moved"};
+    for (const Row& row : rows) {
+        const std::array<std::string, 3> got = row.build();
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got.at(i), out_part) << row.label << ", " << forms.at(i);
+        }
+    }
+}
+
+}  // namespace
