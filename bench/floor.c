@@ -2,7 +2,7 @@
 #include <string.h>
 #include <unistd.h>
 
-#include "floor_lines.h"
+#include "floor_lines.h"  // written by bench/run from tests/expected_output.txt
 
 int main(void) {
     char line[64];

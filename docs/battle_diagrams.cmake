@@ -1,17 +1,12 @@
-# Checks the guide's battle diagrams against the battle's real output. A battle line is a
-# message, in any of the guide's Mermaid diagrams, whose text starts with its line number, a
-# full stop and a space ("4. Jorv deals 2 damage to Unknown"). Taken in the order the guide
-# draws them, they must be lines 1, 2, 3 and so on to the last, each one character for
-# character the line of that number. So a changed, dropped, added or reordered line fails.
-#   -DGUIDE=<hierarchy.md>  -DEXPECTED=<the battle's standard output, tests/expected_output.txt>
-foreach(var GUIDE EXPECTED)
-    if(NOT DEFINED ${var})
-        message(FATAL_ERROR "battle_diagrams.cmake: -D${var}=... is required")
-    endif()
-endforeach()
+# Checks the battle diagrams in DOC against the battle's output, EXPECTED. A battle line is a
+# message in a Mermaid diagram whose text starts with its number, a full stop and a space
+# ("4. Jorv deals 2 damage to Unknown"). In the order drawn they must be lines 1, 2, 3 and so on
+# to the last, each the battle's line of that number, character for character.
+#   -DDOC=<docs/battle.md>  -DEXPECTED=<tests/expected_output.txt>
+cmake_minimum_required(VERSION 3.25)
 
-# Returns the lines of `file` as a list. The characters that a CMake list treats specially, the
-# semicolon and square brackets, are replaced by tokens that no line holds.
+# Returns the lines of `file` as a list, with the characters special to a list (the semicolon
+# and square brackets) made tokens that no line holds.
 function(read_lines out file)
     file(READ "${file}" text)
     string(REGEX REPLACE "\n$" "" text "${text}")
@@ -21,54 +16,48 @@ function(read_lines out file)
     string(REPLACE "\n" ";" text "${text}")
     set(${out} "${text}" PARENT_SCOPE)
 endfunction()
-
 read_lines(expected "${EXPECTED}")
-read_lines(guide "${GUIDE}")
+read_lines(doc "${DOC}")
 list(LENGTH expected count)
 
-# A message: a participant, an arrow (->, -->, ->>, -->>, -x, --x, -), --)), another
-# participant, and its text after the colon.
-set(id "[A-Za-z0-9_]+")
-set(message "^[ \t]*${id}[ \t]*--?(>>|>|x|\\))[ \t]*[+-]?${id}[ \t]*:(.*)$")
-
-set(failures 0)
+# A message: a participant, an arrow (->>, -->>, -x, -), ...), another participant, a colon.
+set(message "^[ \t]*[A-Za-z0-9_]+[ \t]*--?(>>|>|x|\\))[ \t]*[+-]?[A-Za-z0-9_]+[ \t]*:(.*)$")
+set(failed FALSE)
 set(next 1)
-set(in_block FALSE)
-foreach(line IN LISTS guide)
+set(diagram 0)
+set(at 0)
+foreach(line IN LISTS doc)
+    math(EXPR at "${at} + 1")
     if(line MATCHES "^```mermaid")
-        set(in_block TRUE)
+        math(EXPR diagram "${diagram} + 1")
+        set(in_diagram TRUE)
     elseif(line MATCHES "^```")
-        set(in_block FALSE)
-    elseif(in_block AND line MATCHES "${message}"
-           AND CMAKE_MATCH_2 MATCHES "^[ \t]*([0-9]+)\\. (.*)$")
+        set(in_diagram FALSE)
+    elseif(in_diagram AND line MATCHES "${message}" AND CMAKE_MATCH_2 MATCHES "^ *([0-9]+)\\. (.*)$")
         set(number ${CMAKE_MATCH_1})
         string(STRIP "${CMAKE_MATCH_2}" text)
-        if(NOT number EQUAL next)
-            message(SEND_ERROR "line ${number} is drawn where line ${next} belongs")
-            math(EXPR failures "${failures} + 1")
-        endif()
-        if(number LESS 1 OR number GREATER count)
-            message(SEND_ERROR "line ${number} is drawn, but the battle writes lines 1 to ${count}")
-            math(EXPR failures "${failures} + 1")
-        else()
+        set(want "(the battle writes ${count} lines)")
+        if(number GREATER 0 AND number LESS_EQUAL count)
             math(EXPR index "${number} - 1")
             list(GET expected ${index} want)
-            if(NOT text STREQUAL want)
-                message(SEND_ERROR "line ${number} is drawn as '${text}', but the battle writes "
-                                   "'${want}'")
-                math(EXPR failures "${failures} + 1")
-            endif()
+        endif()
+        set(where "${DOC}:${at}, in diagram ${diagram}")
+        if(NOT number EQUAL next)
+            message(SEND_ERROR "${where}: line ${number} is drawn where line ${next} belongs")
+            set(failed TRUE)
+        elseif(NOT text STREQUAL want)
+            message(SEND_ERROR "${where}: line ${number} is drawn as '${text}'; the battle "
+                               "writes '${want}'. Change the diagram's line to match.")
+            set(failed TRUE)
         endif()
         math(EXPR next "${number} + 1")
     endif()
 endforeach()
-
 math(EXPR last "${next} - 1")
 if(NOT last EQUAL count)
-    message(SEND_ERROR "the battle diagrams end at line ${last}, but the battle writes ${count}")
-    math(EXPR failures "${failures} + 1")
+    message(SEND_ERROR "${DOC}: the diagrams end at line ${last}; the battle writes ${count}")
+    set(failed TRUE)
 endif()
-if(failures GREATER 0)
+if(failed)
     message(FATAL_ERROR "the battle diagrams differ from ${EXPECTED}")
 endif()
-message(STATUS "the battle diagrams draw the ${count} lines of ${EXPECTED}, in order")

@@ -1,0 +1,26 @@
+# Test helpers shared by tests/, fuzz/ and docs/. The programs under test end their lines with
+# the target's newline: CR LF on Windows.
+
+# Writes `text`, whose lines end in LF, to `file` with the target's newline.
+function(write_expected file text)
+    set(style UNIX)
+    if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
+        set(style CRLF)
+    endif()
+    string(REPLACE "\r" "" text "${text}")
+    file(CONFIGURE OUTPUT "${file}" CONTENT "${text}" @ONLY NEWLINE_STYLE ${style})
+endfunction()
+
+# Adds a test that runs the target `program` (through a cross build's emulator, if any) with
+# run_program.cmake, which checks its exit status, standard output and standard error. The
+# arguments after ARGS go to the program; the others are the script's settings, as NAME=VALUE.
+function(add_program_test name program)
+    cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "ARGS")
+    # The command reaches the script as one argument: the list's semicolons stay escaped.
+    set(command ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${program}> ${arg_ARGS})
+    string(REPLACE ";" "\\;" command "${command}")
+    list(TRANSFORM arg_UNPARSED_ARGUMENTS PREPEND "-D")
+    add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} "-DPROGRAM=${command}"
+                                  -DSYSTEM=${CMAKE_SYSTEM_NAME} ${arg_UNPARSED_ARGUMENTS} -P
+                                  ${PROJECT_SOURCE_DIR}/cmake/run_program.cmake)
+endfunction()
