@@ -20,7 +20,7 @@ function(add_program_test name program)
     set(command ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${program}> ${arg_ARGS})
     string(REPLACE ";" "\\;" command "${command}")
     list(TRANSFORM arg_UNPARSED_ARGUMENTS PREPEND "-D")
-    add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} "-DPROGRAM=${command}"
+    add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -DNAME=${name} "-DPROGRAM=${command}"
                                   -DSYSTEM=${CMAKE_SYSTEM_NAME} ${arg_UNPARSED_ARGUMENTS} -P
                                   ${PROJECT_SOURCE_DIR}/cmake/run_program.cmake)
 endfunction()

@@ -5,8 +5,7 @@
 #   -DDOC=<docs/battle.md>  -DEXPECTED=<tests/expected_output.txt>
 cmake_minimum_required(VERSION 3.25)
 
-# Returns the lines of `file` as a list, with the characters special to a list (the semicolon
-# and square brackets) made tokens that no line holds.
+# Returns the lines of `file` as a list, the characters special to a list made tokens.
 function(read_lines out file)
     file(READ "${file}" text)
     string(REGEX REPLACE "\n$" "" text "${text}")
@@ -22,7 +21,6 @@ list(LENGTH expected count)
 
 # A message: a participant, an arrow (->>, -->>, -x, -), ...), another participant, a colon.
 set(message "^[ \t]*[A-Za-z0-9_]+[ \t]*--?(>>|>|x|\\))[ \t]*[+-]?[A-Za-z0-9_]+[ \t]*:(.*)$")
-set(failed FALSE)
 set(next 1)
 set(diagram 0)
 set(at 0)
@@ -30,10 +28,11 @@ foreach(line IN LISTS doc)
     math(EXPR at "${at} + 1")
     if(line MATCHES "^```mermaid")
         math(EXPR diagram "${diagram} + 1")
-        set(in_diagram TRUE)
+        set(inside TRUE)
     elseif(line MATCHES "^```")
-        set(in_diagram FALSE)
-    elseif(in_diagram AND line MATCHES "${message}" AND CMAKE_MATCH_2 MATCHES "^ *([0-9]+)\\. (.*)$")
+        set(inside FALSE)
+    elseif(inside AND line MATCHES "${message}"
+           AND CMAKE_MATCH_2 MATCHES "^ *([0-9]+)\\. (.*)$")
         set(number ${CMAKE_MATCH_1})
         string(STRIP "${CMAKE_MATCH_2}" text)
         set(want "(the battle writes ${count} lines)")
@@ -41,23 +40,17 @@ foreach(line IN LISTS doc)
             math(EXPR index "${number} - 1")
             list(GET expected ${index} want)
         endif()
-        set(where "${DOC}:${at}, in diagram ${diagram}")
         if(NOT number EQUAL next)
-            message(SEND_ERROR "${where}: line ${number} is drawn where line ${next} belongs")
-            set(failed TRUE)
+            message(SEND_ERROR "${DOC}:${at}, diagram ${diagram}: line ${number} is drawn where "
+                               "line ${next} belongs")
         elseif(NOT text STREQUAL want)
-            message(SEND_ERROR "${where}: line ${number} is drawn as '${text}'; the battle "
-                               "writes '${want}'. Change the diagram's line to match.")
-            set(failed TRUE)
+            message(SEND_ERROR "${DOC}:${at}, diagram ${diagram}: line ${number} is drawn as "
+                               "'${text}'; the battle writes '${want}'. Change the diagram's line.")
         endif()
         math(EXPR next "${number} + 1")
     endif()
 endforeach()
 math(EXPR last "${next} - 1")
 if(NOT last EQUAL count)
-    message(SEND_ERROR "${DOC}: the diagrams end at line ${last}; the battle writes ${count}")
-    set(failed TRUE)
-endif()
-if(failed)
-    message(FATAL_ERROR "the battle diagrams differ from ${EXPECTED}")
+    message(FATAL_ERROR "${DOC}: the diagrams end at line ${last}; the battle writes ${count}")
 endif()
