@@ -3,11 +3,9 @@
 option(BATTLE_SANITIZE "Instrument everything with AddressSanitizer and UBSan" OFF)
 option(BATTLE_FUZZ "Build the libFuzzer target (clang++ only)" OFF)
 
-if((BATTLE_SANITIZE OR BATTLE_FUZZ) AND (MSVC OR NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang"))
-    message(FATAL_ERROR "BATTLE_SANITIZE and BATTLE_FUZZ are set up for GCC and Clang only")
-endif()
-if(BATTLE_FUZZ AND NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-    message(FATAL_ERROR "BATTLE_FUZZ needs clang++")
+if(BATTLE_SANITIZE AND (MSVC OR NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+   OR BATTLE_FUZZ AND (MSVC OR NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang"))
+    message(FATAL_ERROR "BATTLE_SANITIZE is set up for GCC and Clang, BATTLE_FUZZ for clang++")
 endif()
 
 if(BATTLE_SANITIZE)

@@ -16,10 +16,8 @@ if(MSVC)  # MSVC, and clang-cl, which takes MSVC's command line
         # MSVC's off-by-default warnings closest to the list above: narrowing conversions.
         target_compile_options(battle_options INTERFACE /W4 /permissive- /w14242 /w14254 /w14826)
     endif()
-elseif(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
-    if(BATTLE_WARNINGS)
-        target_compile_options(battle_options INTERFACE -Wall -Wextra ${strict})
-    endif()
+elseif(BATTLE_WARNINGS AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(battle_options INTERFACE -Wall -Wextra ${strict})
 elseif(BATTLE_WARNINGS)
     message(WARNING "Strict warnings are set up for GCC, Clang and MSVC only")
 endif()

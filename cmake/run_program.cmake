@@ -1,7 +1,6 @@
-# Runs a program and checks its exit status, its standard output byte for byte, and its
-# standard error; what it wrote stays in the folder NAME. -DNAME=<the test's name>,
-# -DPROGRAM=<a cross build's emulator, if any, and the program>,
-# -DSYSTEM=<CMAKE_SYSTEM_NAME> (Windows ends lines with CR LF), and where given:
+# Runs a program, keeping its output in the folder NAME, and checks its exit status, standard
+# output byte for byte, and standard error. -DNAME=<the test>, -DPROGRAM=<a cross build's
+# emulator, if any, and the program>, -DSYSTEM=<CMAKE_SYSTEM_NAME> (Windows: CR LF), and maybe:
 #   EXPECT  the file its standard output must equal (unchecked without it); HINT what to do if not
 #   RC      its exit status (0 unless given); STDERR a regex its one line of standard error must
 #           match (empty unless given); JUNK_ARGS=ON runs it with arguments it must ignore
@@ -85,7 +84,7 @@ if(MODE STREQUAL "out_of_memory")
 endif()
 
 if(JUNK_ARGS)
-    set(args --help -v "two words" "" "--level=99" "\\xff")
+    set(args --help -v "two words" "--level=99" "\\xff")
 endif()
 if(NOT DEFINED RC)
     set(RC 0)
