@@ -1,7 +1,6 @@
-# Test helpers shared by tests/, fuzz/ and docs/. The programs under test end their lines with
-# the target's newline: CR LF on Windows.
+# Test helpers shared by tests/, fuzz/ and docs/.
 
-# Writes `text`, whose lines end in LF, to `file` with the target's newline.
+# Writes `text`, whose lines end in LF, to `file` with the target's newline (CR LF on Windows).
 function(write_expected file text)
     set(style UNIX)
     if(CMAKE_SYSTEM_NAME STREQUAL "Windows")

@@ -1,7 +1,7 @@
 // Builds a Warrior from the same arguments twice: alone, and as the Warrior part of a class
-// built the way a Warmage is, except that it hands its Warrior and Mage parts arguments that
-// say when they are evaluated. Alone, the Warrior sets its Hero part from them; as a part, only
-// its armour counts, though every argument is evaluated and passed.
+// derived from Warrior and Mage as a Warmage is, whose initializers say when they are
+// evaluated. Alone, the Warrior sets its Hero part from them; as a part, only its armour
+// counts, though every argument is evaluated and passed. Last, it builds a Warmage.
 #include <iostream>
 #include <string>
 
