@@ -4,8 +4,9 @@
 // A case whose name starts with `quiet_` must compile without a warning: the docs say that
 // neither g++ nor clang++ catches it. Without -DMISTAKE_..., the file is empty.
 
-#if defined(MISTAKE_AMBIGUOUS_MEMBER)
-// The diamond without `virtual`: two Hero parts, so two getname members.
+#if defined(MISTAKE_AMBIGUOUS_MEMBER) || defined(MISTAKE_AMBIGUOUS_BASE)
+// The diamond without `virtual`: two Hero parts, so two getname members, and no one Hero to
+// refer to.
 #include <string>
 
 #include "Hero.h"
@@ -20,23 +21,11 @@ struct PlainMage : Hero {
 
 struct PlainWarmage : PlainWarrior, PlainMage {};
 
+#if defined(MISTAKE_AMBIGUOUS_MEMBER)
 std::string name_of(const PlainWarmage& ezmund) { return ezmund.getname(); }
-
-#elif defined(MISTAKE_AMBIGUOUS_BASE)
-// The diamond without `virtual`: two Hero parts, so no one Hero to refer to.
-#include "Hero.h"
-
-struct PlainWarrior : Hero {
-    int armor = 40;
-};
-
-struct PlainMage : Hero {
-    int mana = 20;
-};
-
-struct PlainWarmage : PlainWarrior, PlainMage {};
-
+#else
 const Hero& hero_of(const PlainWarmage& ezmund) { return ezmund; }
+#endif
 
 #elif defined(MISTAKE_ONE_PATH_WITHOUT_VIRTUAL)
 // Warrior's Hero base is virtual, PlainMage's is not: two Hero parts again.
@@ -61,9 +50,9 @@ public:
     Berserker(const Berserker& o) : Warrior(o) {}
 };
 
-#elif defined(MISTAKE_NO_DEFAULT_CONSTRUCTOR)
-// A virtual base without a default constructor: a constructor below it that does not name it
-// does not compile.
+#elif defined(MISTAKE_NO_DEFAULT_CONSTRUCTOR) || defined(MISTAKE_NO_DEFAULT_COPY)
+// A virtual base without a default constructor: a constructor below it that does not name it,
+// or a hand-written copy constructor that does not, does not compile.
 class Being {
 public:
     explicit Being(int lf) : life(lf) {}
@@ -76,30 +65,18 @@ public:
     int armor;
 };
 
+#if defined(MISTAKE_NO_DEFAULT_CONSTRUCTOR)
 class Brute : public Fighter {
 public:
     Brute() : Fighter(5) {}
 };
-
-#elif defined(MISTAKE_NO_DEFAULT_COPY)
-// The same, for a hand-written copy constructor.
-class Being {
-public:
-    explicit Being(int lf) : life(lf) {}
-    int life;
-};
-
-class Fighter : public virtual Being {
-public:
-    explicit Fighter(int arm) : Being(100), armor(arm) {}
-    int armor;
-};
-
+#else
 class Brute : public Fighter {
 public:
     Brute() : Being(300), Fighter(5) {}
     Brute(const Brute& o) : Fighter(o) {}
 };
+#endif
 
 #elif defined(MISTAKE_AMBIGUOUS_NAME)
 // The same name declared on the Warrior side and on the Mage side: neither hides the other.
@@ -131,8 +108,9 @@ void status(const Paladin& aldren) { aldren.print(); }
 
 void strike(Warrior& jorv) { jorv.attack(nullptr, 20); }
 
-#elif defined(MISTAKE_MOVE_ASSIGN_WARRIOR)
-// A stand-in for the hierarchy whose Hero, unlike the real one, has a move assignment.
+#elif defined(MISTAKE_MOVE_ASSIGN_WARRIOR) || defined(MISTAKE_MOVE_ASSIGN_WARMAGE)
+// A stand-in for the hierarchy whose Hero, unlike the real one, has a move assignment; closed
+// into a diamond, a Warmage's move would move its Hero part twice.
 #include <string>
 #include <utility>
 
@@ -148,28 +126,13 @@ struct Mage : virtual Hero {
     int mana = 100;
 };
 
+#if defined(MISTAKE_MOVE_ASSIGN_WARRIOR)
 void replace(Warrior& grell, Warrior& jorv) { grell = std::move(jorv); }
-
-#elif defined(MISTAKE_MOVE_ASSIGN_WARMAGE)
-// The same stand-in, closed into a diamond: a Warmage's move would move its Hero part twice.
-#include <string>
-#include <utility>
-
-struct Hero {
-    std::string name;
-};
-
-struct Warrior : virtual Hero {
-    int armor = 25;
-};
-
-struct Mage : virtual Hero {
-    int mana = 100;
-};
-
+#else
 struct Warmage : Warrior, Mage {};
 
 void replace(Warmage& ezmund, Warmage& other) { ezmund = std::move(other); }
+#endif
 
 #elif defined(MISTAKE_DYNAMIC_CAST_DOWN)
 // No virtual function, so no dynamic_cast down or across.
