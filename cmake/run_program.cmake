@@ -3,12 +3,13 @@
 # emulator, if any, and the program>, -DSYSTEM=<CMAKE_SYSTEM_NAME> (Windows: CR LF), and maybe:
 #   EXPECT  the file its standard output must equal (unchecked without it); HINT what to do if not
 #   RC      its exit status (0 unless given); STDERR a regex its one line of standard error must
-#           match (empty unless given); JUNK_ARGS=ON runs it with arguments it must ignore
+#           match (empty unless given)
 #   MODE=out_of_memory  PROGRAM is the battle with the failing operator new. For every k, a run
 #     whose k-th allocation fails, and one whose allocations fail from the k-th on, must exit 1
 #     saying so, having written whole lines from the start of EXPECT; a run ended at its k-th
 #     allocation, flushing nothing, must have written the same: every line left as it was written.
 cmake_minimum_required(VERSION 3.25)
+set(PROGRAM ${PROGRAM})  # a list again: it came with its semicolons escaped
 string(HEX "\n" nl)
 if(SYSTEM STREQUAL "Windows")
     string(HEX "\r\n" nl)
@@ -17,8 +18,9 @@ set(dir "${CMAKE_CURRENT_BINARY_DIR}/${NAME}")
 file(REMOVE_RECURSE "${dir}")
 file(MAKE_DIRECTORY "${dir}")
 
-function(run label)  # the command after `label`, its output going to label.out and label.err
-    execute_process(COMMAND ${ARGN} OUTPUT_FILE "${dir}/${label}.out"
+function(run label)  # PROGRAM, BATTLE_FAIL_NEW set to what follows label: label.out, label.err
+    set(ENV{BATTLE_FAIL_NEW} ${ARGN})
+    execute_process(COMMAND ${PROGRAM} OUTPUT_FILE "${dir}/${label}.out"
                     ERROR_FILE "${dir}/${label}.err" RESULT_VARIABLE rc)
     set(last "${label}" PARENT_SCOPE)
     set(last_rc "${rc}" PARENT_SCOPE)
@@ -64,17 +66,16 @@ endfunction()
 
 if(MODE STREQUAL "out_of_memory")
     foreach(k RANGE 1 200)
-        set(failing ${CMAKE_COMMAND} -E env BATTLE_FAIL_NEW=${k})
-        run("allocation ${k} failing" ${failing} ${PROGRAM})
+        run("allocation ${k} failing" ${k})
         if(last_rc EQUAL 0)
             break()  # past the last allocation: the plain run, checked below
         endif()
         expect(1 "battle: out of memory")
         expect_prefix()
-        run("ending at allocation ${k}" ${failing}! ${PROGRAM})
+        run("ending at allocation ${k}" ${k}!)
         expect(3)
         compare("${dir}/allocation ${k} failing.out" "${dir}/${last}.out")
-        run("allocations from ${k} on failing" ${failing}+ ${PROGRAM})
+        run("allocations from ${k} on failing" ${k}+)
         expect(1 "battle: out of memory")
         expect_prefix()
     endforeach()
@@ -83,13 +84,10 @@ if(MODE STREQUAL "out_of_memory")
     endif()
 endif()
 
-if(JUNK_ARGS)
-    set(args --help -v "two words" "--level=99" "\\xff")
-endif()
 if(NOT DEFINED RC)
     set(RC 0)
 endif()
-run(run ${PROGRAM} ${args})
+run(run)
 expect(${RC} "${STDERR}")
 if(DEFINED EXPECT)
     compare("${EXPECT}" "${dir}/run.out")
