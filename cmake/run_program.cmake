@@ -1,7 +1,8 @@
 # Runs a program, keeping its output in the folder NAME, and checks its exit status, standard
 # output byte for byte, and standard error. -DNAME=<the test>, -DPROGRAM=<a cross build's
 # emulator, if any, and the program>, -DSYSTEM=<CMAKE_SYSTEM_NAME> (Windows: CR LF), and maybe:
-#   EXPECT  the file its standard output must equal (unchecked without it); HINT what to do if not
+#   EXPECT  the file its standard output must equal (unchecked without it), OR another it may
+#           equal instead; HINT what to do if neither
 #   RC      its exit status (0 unless given); STDERR a regex its one line of standard error must
 #           match (empty unless given)
 #   MODE=out_of_memory  PROGRAM is the battle with the failing operator new. For every k, a run
@@ -39,17 +40,21 @@ function(expect rc)
     endif()
 endfunction()
 
-# Fails, with a diff where there is a diff program, unless `got` holds the bytes of `want`.
+# Fails, with a diff where there is a diff program, unless `got` holds the bytes of `want`, or of
+# a file that follows it.
 function(compare want got)
-    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${want}" "${got}"
-                    RESULT_VARIABLE differs)
-    if(differs)
-        find_program(diff diff)
-        if(diff)
-            execute_process(COMMAND "${diff}" -u --text "${want}" "${got}")
+    foreach(file IN ITEMS "${want}" ${ARGN})
+        execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${file}" "${got}"
+                        RESULT_VARIABLE differs)
+        if(NOT differs)
+            return()
         endif()
-        message(SEND_ERROR "${got}: standard output differs from ${want}. ${HINT}")
+    endforeach()
+    find_program(diff diff)
+    if(diff)
+        execute_process(COMMAND "${diff}" -u --text "${want}" "${got}")
     endif()
+    message(SEND_ERROR "${got}: standard output differs from ${want}. ${HINT}")
 endfunction()
 
 # Fails unless the last run wrote whole lines from the start of EXPECT.
@@ -90,5 +95,5 @@ endif()
 run(run)
 expect(${RC} "${STDERR}")
 if(DEFINED EXPECT)
-    compare("${EXPECT}" "${dir}/run.out")
+    compare("${EXPECT}" "${dir}/run.out" ${OR})
 endif()
