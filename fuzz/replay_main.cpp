@@ -1,8 +1,7 @@
-// Replays saved fuzz inputs (files, or every file in the directories given) through the same
-// decoder and model as the fuzzer, so that any compiler can run them as an ordinary test.
+// Replays saved fuzz inputs, the files given, through the same decoder and model as the fuzzer,
+// so that any compiler can run them as an ordinary test.
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -13,10 +12,10 @@
 namespace {
 
 // Returns whether `file` could be read; an input that cannot be read is not replayed.
-bool replay(const std::filesystem::path& file) {
+bool replay(const char* file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        std::cerr << "cannot read " << file << std::endl;
+        std::cerr << "cannot read \"" << file << '"' << std::endl;
         return false;
     }
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
@@ -32,15 +31,8 @@ int main(int argc, char** argv) {
     int unreadable = 0;
     for (int i = 1; i < argc; ++i) {
         // main's arguments come as a C array; indexing it is the only way to them.
-        const std::filesystem::path arg(
-            argv[i]);  // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
-        if (std::filesystem::is_directory(arg)) {
-            for (const auto& entry : std::filesystem::directory_iterator(arg)) {
-                ++(replay(entry.path()) ? replayed : unreadable);
-            }
-        } else {
-            ++(replay(arg) ? replayed : unreadable);
-        }
+        const char* file = argv[i];  // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
+        ++(replay(file) ? replayed : unreadable);
     }
     std::cout << "replayed " << replayed << " inputs" << std::endl;
     return replayed > 0 && unreadable == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
