@@ -14,12 +14,16 @@ namespace {
 // Returns whether `file` could be read; an input that cannot be read is not replayed.
 bool replay(const char* file) {
     std::ifstream in(file, std::ios::binary);
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {  // a read that failed: of a directory, say
+        in.setstate(std::ios::badbit);
+    }
     if (!in) {
         std::cerr << "cannot read \"" << file << '"' << std::endl;
         return false;
     }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                          std::istreambuf_iterator<char>()};
     runcharactersequence(bytes.data(), bytes.size());
     return true;
 }
