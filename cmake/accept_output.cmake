@@ -14,4 +14,4 @@ string(REGEX REPLACE "(<!-- output of battle -->\n```text\n)[^`]*```" "\\1${line
                      "${readme}")
 file(WRITE README.md "${readme}")
 message(STATUS "${expected} and README.md now hold the battle's output; docs/battle.md's "
-               "diagrams are checked by the test docs.battle_diagrams, and are changed by hand")
+               "diagrams are checked by the test battle.diagrams, and are changed by hand")

@@ -1,8 +1,8 @@
 # Runs a program, keeping its output in the folder NAME, and checks its exit status, standard
 # output byte for byte, and standard error. -DNAME=<the test>, -DPROGRAM=<a cross build's
 # emulator, if any, and the program>, -DSYSTEM=<CMAKE_SYSTEM_NAME> (Windows: CR LF), and maybe:
-#   EXPECT  the file its standard output must equal (unchecked without it), OR another it may
-#           equal instead; HINT what to do if neither
+#   EXPECT  the file its standard output must equal (unchecked without it), EXPECT_OR another it
+#           may equal instead; HINT what to do if neither
 #   RC      its exit status (0 unless given); STDERR a regex its one line of standard error must
 #           match (empty unless given)
 #   MODE=out_of_memory  PROGRAM is the battle with the failing operator new. For every k, a run
@@ -19,8 +19,13 @@ set(dir "${CMAKE_CURRENT_BINARY_DIR}/${NAME}")
 file(REMOVE_RECURSE "${dir}")
 file(MAKE_DIRECTORY "${dir}")
 
-function(run label)  # PROGRAM, BATTLE_FAIL_NEW set to what follows label: label.out, label.err
-    set(ENV{BATTLE_FAIL_NEW} ${ARGN})
+# Runs PROGRAM with its output in label.out and label.err, and BATTLE_FAIL_NEW set to what follows
+# `label` (not set where nothing does).
+function(run label)
+    unset(ENV{BATTLE_FAIL_NEW})
+    if(ARGN)
+        set(ENV{BATTLE_FAIL_NEW} ${ARGN})
+    endif()
     execute_process(COMMAND ${PROGRAM} OUTPUT_FILE "${dir}/${label}.out"
                     ERROR_FILE "${dir}/${label}.err" RESULT_VARIABLE rc)
     set(last "${label}" PARENT_SCOPE)
@@ -40,21 +45,20 @@ function(expect rc)
     endif()
 endfunction()
 
-# Fails, with a diff where there is a diff program, unless `got` holds the bytes of `want`, or of
-# a file that follows it.
-function(compare want got)
-    foreach(file IN ITEMS "${want}" ${ARGN})
-        execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${file}" "${got}"
+# Fails unless `got` holds the bytes of one of the files that follow it, with a diff from each
+# where there is a diff program.
+function(compare got)
+    find_program(diff diff)
+    foreach(want IN LISTS ARGN)
+        execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${want}" "${got}"
                         RESULT_VARIABLE differs)
         if(NOT differs)
             return()
+        elseif(diff)
+            execute_process(COMMAND "${diff}" -u --text "${want}" "${got}")
         endif()
     endforeach()
-    find_program(diff diff)
-    if(diff)
-        execute_process(COMMAND "${diff}" -u --text "${want}" "${got}")
-    endif()
-    message(SEND_ERROR "${got}: standard output differs from ${want}. ${HINT}")
+    message(SEND_ERROR "${got}: standard output differs from ${ARGN}. ${HINT}")
 endfunction()
 
 # Fails unless the last run wrote whole lines from the start of EXPECT.
@@ -65,7 +69,7 @@ function(expect_prefix)
     string(SUBSTRING "${want}" 0 ${length} start)
     if(NOT got STREQUAL start OR NOT (length EQUAL 0 OR got MATCHES "${nl}$"))
         message(SEND_ERROR "${last}: not whole lines from the start of ${EXPECT}")
-        compare("${EXPECT}" "${dir}/${last}.out")
+        compare("${dir}/${last}.out" "${EXPECT}")
     endif()
 endfunction()
 
@@ -79,7 +83,7 @@ if(MODE STREQUAL "out_of_memory")
         expect_prefix()
         run("ending at allocation ${k}" ${k}!)
         expect(3)
-        compare("${dir}/allocation ${k} failing.out" "${dir}/${last}.out")
+        compare("${dir}/${last}.out" "${dir}/allocation ${k} failing.out")
         run("allocations from ${k} on failing" ${k}+)
         expect(1 "battle: out of memory")
         expect_prefix()
@@ -95,5 +99,5 @@ endif()
 run(run)
 expect(${RC} "${STDERR}")
 if(DEFINED EXPECT)
-    compare("${EXPECT}" "${dir}/run.out" ${OR})
+    compare("${dir}/run.out" "${EXPECT}" ${EXPECT_OR})
 endif()
