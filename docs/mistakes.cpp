@@ -1,8 +1,7 @@
 // The mistakes that the docs quote compilers about, one to a case. A case is compiled on its
 // own, with -DMISTAKE_<NAME> (the case `ambiguous_member` with -DMISTAKE_AMBIGUOUS_MEMBER), under
 // the project's warnings, and holds one mistake, so that each compiler says one thing about it.
-// A case whose name starts with `quiet_` must compile without a warning: the docs say that
-// neither g++ nor clang++ catches it. Without -DMISTAKE_..., the file is empty.
+// Where the docs say a compiler is silent about a case, it must compile without a warning.
 
 #if defined(MISTAKE_AMBIGUOUS_MEMBER) || defined(MISTAKE_AMBIGUOUS_BASE)
 // The diamond without `virtual`: two Hero parts, so two getname members, and no one Hero to
@@ -50,9 +49,21 @@ public:
     Berserker(const Berserker& o) : Warrior(o) {}
 };
 
-#elif defined(MISTAKE_NO_DEFAULT_CONSTRUCTOR) || defined(MISTAKE_NO_DEFAULT_COPY)
+#elif defined(MISTAKE_REORDER)
+// The initializers written in another order than the one they run in.
+#include "Hero.h"
+#include "Warrior.h"
+
+class Berserker : public Warrior {
+public:
+    Berserker() : Warrior("", 9, 300, 5), Hero("Bo", 9, 300) {}
+};
+
+#elif defined(MISTAKE_NO_DEFAULT_CONSTRUCTOR) || defined(MISTAKE_NO_DEFAULT_COPY) || \
+    defined(MISTAKE_ABSTRACT_SKIPS_VIRTUAL_BASE)
 // A virtual base without a default constructor: a constructor below it that does not name it,
-// or a hand-written copy constructor that does not, does not compile.
+// or a hand-written copy constructor that does not, does not compile, except in an abstract
+// class, which is never the most-derived one.
 class Being {
 public:
     explicit Being(int lf) : life(lf) {}
@@ -65,7 +76,13 @@ public:
     int armor;
 };
 
-#if defined(MISTAKE_NO_DEFAULT_CONSTRUCTOR)
+#if defined(MISTAKE_ABSTRACT_SKIPS_VIRTUAL_BASE)
+class Raider : public Fighter {
+public:
+    Raider() : Fighter(5) {}
+    virtual void strike() = 0;
+};
+#elif defined(MISTAKE_NO_DEFAULT_CONSTRUCTOR)
 class Brute : public Fighter {
 public:
     Brute() : Fighter(5) {}
@@ -95,12 +112,12 @@ public:
     void print() const {}
 };
 
-class Paladin : public Knight, public Sage {
+class Templar : public Knight, public Sage {
 public:
-    Paladin() : Hero("Aldren", 7, 120) {}
+    Templar() : Hero("Aldren", 7, 120) {}
 };
 
-void status(const Paladin& aldren) { aldren.print(); }
+void status(const Templar& aldren) { aldren.print(); }
 
 #elif defined(MISTAKE_AMBIGUOUS_NULL_TARGET)
 // nullptr converts to Hero* and to Warrior* equally well.
@@ -148,7 +165,18 @@ Warrior* as_warrior(Hero* hero) { return dynamic_cast<Warrior*>(hero); }
 
 Warrior* as_warrior(Hero* hero) { return static_cast<Warrior*>(hero); }
 
-#elif defined(MISTAKE_QUIET_DELETE_THROUGH_BASE)
+#elif defined(MISTAKE_PRIVATE_BY_DEFAULT)
+// A class derives privately unless told otherwise.
+#include "Hero.h"
+
+class Guard : virtual Hero {
+public:
+    Guard() : Hero("Rhen", 3, 60) {}
+};
+
+const Hero& as_hero(const Guard& rhen) { return rhen; }
+
+#elif defined(MISTAKE_DELETE_THROUGH_BASE)
 // Deletes a Warrior through a Hero*, which has no virtual destructor: undefined behaviour,
 // compiled without a word.
 #include <memory>
@@ -158,4 +186,6 @@ Warrior* as_warrior(Hero* hero) { return static_cast<Warrior*>(hero); }
 
 void own() { const std::unique_ptr<Hero> hero = std::make_unique<Warrior>(); }
 
+#else
+#error "-DMISTAKE_<NAME> names no case of this file"
 #endif

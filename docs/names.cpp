@@ -1,6 +1,6 @@
-// How a call finds its function, decided when the call is compiled: three calls of castspell
-// on equal Bloodmages, each naming it differently (hiding); a print declared on the Warrior
-// side of a diamond (dominance); and attack on targets of two types (overload resolution).
+// How a call finds its function, decided when the call is compiled: a print declared on the
+// Warrior side of a diamond (dominance), and attack on targets of two types (overload
+// resolution).
 #include <iostream>
 #include <string>
 
@@ -25,9 +25,9 @@ public:
 };
 
 // A Knight and a Mage over one Hero part, which this class builds.
-class Paladin : public Knight, public Mage {
+class Templar : public Knight, public Mage {
 public:
-    Paladin(const std::string& nm, int lvl, int lf, int arm, int mn)
+    Templar(const std::string& nm, int lvl, int lf, int arm, int mn)
         : Hero(nm, lvl, lf),
           Knight(std::string(), lvl, lf, arm),
           Mage(std::string(), lvl, lf, mn) {}
@@ -36,28 +36,14 @@ public:
 }  // namespace
 
 int main() {
-    Hero target("Jorv", 4, 1000);
-
-    Bloodmage first("Tamrin", 50, 95, 95);
-    first.castspell(&target, 100);
-    first.print();
-
-    Bloodmage second("Tamrin", 50, 95, 95);
-    second.Mage::castspell(&target, 100);
-    second.print();
-
-    Bloodmage third("Tamrin", 50, 95, 95);
-    Mage& as_mage = third;
-    as_mage.castspell(&target, 100);
-    third.print();
-
     // Knight::print, though Hero::print is reached through the Mage side too.
-    const Paladin aldren("Aldren", 7, 120, 30, 40);
+    const Templar aldren("Aldren", 7, 120, 30, 40);
     aldren.print();
 
     // A Warmage* converts better to Warrior* than to Hero*; a Bloodmage* only to Hero*.
     Warrior grell("Grell", 3, 60, 50);
     Warmage ezmund("Ezmund", 5, 40, 40, 20);
     grell.attack(&ezmund, 80);
-    grell.attack(&first, 80);
+    Bloodmage ulvar("Ulvar", 8, 50, 50);
+    grell.attack(&ulvar, 80);
 }

@@ -1,0 +1,68 @@
+// The answers to the lesson's questions (docs/hierarchy.md#check-yourself), each printed after
+// its number: the programs of the questions, run.
+#include <iostream>
+
+#include "Bloodmage.h"
+#include "Hero.h"
+#include "Mage.h"
+#include "Warrior.h"
+
+namespace {
+
+// Question 1.
+struct Guard : Hero {
+    using Hero::Hero;
+};
+struct Scout : Hero {
+    using Hero::Hero;
+};
+struct Ranger : Guard, Scout {
+    Ranger() : Guard("Rhen", 3, 60), Scout("Rhen", 3, 60) {}
+};
+
+// Question 2.
+class Squire : public Warrior {
+public:
+    Squire() : Hero("Pip", 2, 50), Warrior("Sir Pip", 9, 500, 5) {}
+};
+
+// Question 3: stand-ins that say when they are built.
+namespace order {
+struct Hero {
+    Hero() { std::cout << "Hero "; }
+};
+struct Warrior : virtual Hero {
+    Warrior() { std::cout << "Warrior "; }
+};
+struct Mage : virtual Hero {
+    Mage() { std::cout << "Mage "; }
+};
+struct Spellsword : Mage, Warrior {
+    Spellsword() { std::cout << "Spellsword\n"; }
+};
+}  // namespace order
+
+}  // namespace
+
+int main() {
+    std::cout << "1. ";
+    Ranger rhen;
+    static_cast<Guard&>(rhen).setlife(10);
+    static_cast<Scout&>(rhen).print();
+
+    std::cout << "2. ";
+    const Squire pip;
+    pip.print();
+    std::cout << "armour " << pip.getarmor() << "\n";
+
+    std::cout << "3. ";
+    const order::Spellsword spellsword;
+
+    std::cout << "4. ";
+    Bloodmage ulvar("Ulvar", 8, 50, 10);
+    Hero jorv("Jorv", 4, 40);
+    Mage* as_mage = &ulvar;
+    as_mage->castspell(&jorv, 30);
+    ulvar.castspell(&jorv, 30);
+    jorv.print();
+}

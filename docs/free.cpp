@@ -1,0 +1,144 @@
+// The same family designed freely, as one would write it with no interface fixed: a root with
+// a virtual destructor and a virtual print, a castspell that Bloodmage overrides, protected
+// members for the descendants' spells, and a party owned through pointers to the root, whose
+// members are told apart with dynamic_cast at run time.
+#include <algorithm>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace free_design {
+
+// The root. Owners may hold any character as a Hero and delete it through the Hero: the
+// destructor is virtual. A copy through a Hero& would slice, so characters are not copied.
+class Hero {
+public:
+    Hero(std::string nm, int lvl, int lf) : name(std::move(nm)), level(lvl), life(lf) {}
+    virtual ~Hero() = default;
+    Hero(const Hero&) = delete;
+    Hero& operator=(const Hero&) = delete;
+    Hero(Hero&&) = delete;
+    Hero& operator=(Hero&&) = delete;
+
+    [[nodiscard]] const std::string& getname() const { return name; }
+    void takedamage(int d) { life -= d; }
+
+    virtual void print() const {
+        std::cout << "Hero: " << name << ", " << level << ", " << life << "\n";
+    }
+
+private:
+    std::string name;
+    int level;
+    int life;
+};
+
+class Warrior : public virtual Hero {
+public:
+    Warrior(std::string nm, int lvl, int lf, int arm) : Hero(std::move(nm), lvl, lf), armor(arm) {}
+
+    [[nodiscard]] int getarmor() const { return armor; }
+
+    // x loses d, divided by its armour if x is a Warrior, whatever the type it is passed as.
+    void attack(Hero& x, int d) const {
+        const auto* target = dynamic_cast<const Warrior*>(&x);
+        const int damage = target != nullptr && target->armor != 0 ? d / target->armor : d;
+        x.takedamage(damage);
+        std::cout << getname() << " deals " << damage << " damage to " << x.getname() << "\n";
+    }
+
+    void print() const override {
+        Hero::print();
+        std::cout << "armour " << armor << "\n";
+    }
+
+private:
+    int armor;
+};
+
+class Mage : public virtual Hero {
+public:
+    Mage(std::string nm, int lvl, int lf, int mn) : Hero(std::move(nm), lvl, lf), mana(mn) {}
+
+    [[nodiscard]] int getmana() const { return mana; }
+
+    // Takes d life from x for d mana, or, without enough mana, says so.
+    virtual void castspell(Hero& x, int d) {
+        if (d > mana) {
+            std::cout << getname() << " has not enough mana\n";
+            return;
+        }
+        spend(d);
+        hit(x, d);
+    }
+
+    void print() const override {
+        Hero::print();
+        std::cout << "mana " << mana << "\n";
+    }
+
+protected:
+    // For the spells of descendants: spends the mana there is, up to d, and returns how much
+    // it lacked.
+    int spend(int d) {
+        const int paid = std::min(d, mana);
+        mana -= paid;
+        return d - paid;
+    }
+
+    void hit(Hero& x, int d) const {
+        x.takedamage(d);
+        std::cout << getname() << " deals " << d << " spell damage to " << x.getname() << "\n";
+    }
+
+private:
+    int mana;
+};
+
+class Bloodmage : public Mage {
+public:
+    Bloodmage(std::string nm, int lvl, int lf, int mn)
+        : Hero(std::move(nm), lvl, lf), Mage(std::string(), lvl, lf, mn) {}
+
+    // Pays with its life what its mana cannot, called as a Bloodmage or through a Mage.
+    void castspell(Hero& x, int d) override {
+        takedamage(spend(d));
+        hit(x, d);
+    }
+};
+
+class Warmage : public Warrior, public Mage {
+public:
+    Warmage(std::string nm, int lvl, int lf, int arm, int mn)
+        : Hero(std::move(nm), lvl, lf),
+          Warrior(std::string(), lvl, lf, arm),
+          Mage(std::string(), lvl, lf, mn) {}
+
+    // Warrior and Mage both override print, so Warmage must: a call needs one final overrider.
+    void print() const override {
+        Hero::print();
+        std::cout << "armour " << getarmor() << ", mana " << getmana() << "\n";
+    }
+};
+
+}  // namespace free_design
+
+int main() {
+    using free_design::Hero;
+    std::vector<std::unique_ptr<Hero>> party;
+    party.push_back(std::make_unique<free_design::Warrior>("Jorv", 4, 40, 10));
+    party.push_back(std::make_unique<free_design::Bloodmage>("Ulvar", 8, 50, 50));
+    party.push_back(std::make_unique<free_design::Warmage>("Ezmund", 5, 40, 40, 20));
+
+    free_design::Warrior grell("Grell", 3, 60, 50);
+    for (const auto& member : party) {
+        member->print();
+        if (auto* mage = dynamic_cast<free_design::Mage*>(member.get())) {
+            mage->castspell(grell, 60);
+        }
+    }
+    grell.attack(*party.back(), 80);
+    grell.print();
+}
