@@ -1,7 +1,7 @@
 // The same family designed freely, as one would write it with no interface fixed: a root with
-// a virtual destructor and a virtual print, a castspell that Bloodmage overrides, protected
-// members for the descendants' spells, and a party owned through pointers to the root, whose
-// members are told apart with dynamic_cast at run time.
+// a virtual destructor, a print that each class extends through a protected virtual function, a
+// castspell that Bloodmage overrides, protected helpers for the descendants' spells, and a party
+// owned through pointers to the root, whose members are told apart with dynamic_cast.
 #include <algorithm>
 #include <iostream>
 #include <memory>
@@ -25,9 +25,15 @@ public:
     [[nodiscard]] const std::string& getname() const { return name; }
     void takedamage(int d) { life -= d; }
 
-    virtual void print() const {
+    // Writes the status line, then what the character's class adds to it.
+    void print() const {
         std::cout << "Hero: " << name << ", " << level << ", " << life << "\n";
+        details();
     }
+
+protected:
+    // What a class adds to the status; only print calls it.
+    virtual void details() const {}
 
 private:
     std::string name;
@@ -49,10 +55,8 @@ public:
         std::cout << getname() << " deals " << damage << " damage to " << x.getname() << "\n";
     }
 
-    void print() const override {
-        Hero::print();
-        std::cout << "armour " << armor << "\n";
-    }
+protected:
+    void details() const override { std::cout << "armour " << armor << "\n"; }
 
 private:
     int armor;
@@ -74,12 +78,9 @@ public:
         hit(x, d);
     }
 
-    void print() const override {
-        Hero::print();
-        std::cout << "mana " << mana << "\n";
-    }
-
 protected:
+    void details() const override { std::cout << "mana " << mana << "\n"; }
+
     // For the spells of descendants: spends the mana there is, up to d, and returns how much
     // it lacked.
     int spend(int d) {
@@ -116,9 +117,9 @@ public:
           Warrior(std::string(), lvl, lf, arm),
           Mage(std::string(), lvl, lf, mn) {}
 
-    // Warrior and Mage both override print, so Warmage must: a call needs one final overrider.
-    void print() const override {
-        Hero::print();
+protected:
+    // Warrior and Mage both override details, so Warmage must: a call needs one final overrider.
+    void details() const override {
         std::cout << "armour " << getarmor() << ", mana " << getmana() << "\n";
     }
 };
