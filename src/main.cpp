@@ -91,8 +91,9 @@ int main() try {
 
     return outputstatus();
 } catch (const std::bad_alloc&) {
-    // std::cerr is unit-buffered (unitbuf: flushed after every output operation), and the text
-    // is a literal: writing this line needs no memory.
+    // The text is a literal and std::cerr is unit-buffered, so the line asks nothing of
+    // operator new; with glibc, whose stderr is unbuffered, the C library allocates nothing
+    // either, though no standard promises it. std::cerr is tied to std::cout: it flushes it first.
     std::cerr << "battle: out of memory" << std::endl;
     return EXIT_FAILURE;
 }
