@@ -127,16 +127,15 @@ protected:
 }  // namespace free_design
 
 int main() {
-    using free_design::Hero;
+    using namespace free_design;
     std::vector<std::unique_ptr<Hero>> party;
-    party.push_back(std::make_unique<free_design::Warrior>("Jorv", 4, 40, 10));
-    party.push_back(std::make_unique<free_design::Bloodmage>("Ulvar", 8, 50, 50));
-    party.push_back(std::make_unique<free_design::Warmage>("Ezmund", 5, 40, 40, 20));
-
-    free_design::Warrior grell("Grell", 3, 60, 50);
+    party.push_back(std::make_unique<Warrior>("Jorv", 4, 40, 10));
+    party.push_back(std::make_unique<Bloodmage>("Ulvar", 8, 50, 50));
+    party.push_back(std::make_unique<Warmage>("Ezmund", 5, 40, 40, 20));
+    Warrior grell("Grell", 3, 60, 50);
     for (const auto& member : party) {
         member->print();
-        if (auto* mage = dynamic_cast<free_design::Mage*>(member.get())) {
+        if (auto* mage = dynamic_cast<Mage*>(member.get())) {
             mage->castspell(grell, 60);
         }
     }
