@@ -1,64 +1,48 @@
-# Grades the lab in this clone (docs/teaching.md): cmake -P lab/grade.cmake. Configures, builds
-# (past the first error) and tests the preset grade, then sums up: the build, each exercise, the
-# unit tests, the lint and the docs' checks.
+# Grades the lab in this clone (docs/teaching.md): cmake -P lab/grade.cmake. Builds dev's
+# configuration from scratch in build/grade (a failed build must leave no older test program to
+# pass), with warnings as errors and going on past an error, runs each group of tests, and ends
+# with one line per group.
 cmake_minimum_required(VERSION 3.25)
-set(here WORKING_DIRECTORY ${CMAKE_CURRENT_LIST_DIR}/..)
-execute_process(COMMAND ${CMAKE_COMMAND} --preset grade ${here} COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND ${CMAKE_COMMAND} --build --preset grade ${here} RESULT_VARIABLE build)
-execute_process(COMMAND ${CMAKE_CTEST_COMMAND} --preset grade ${here} OUTPUT_VARIABLE run
-                ECHO_OUTPUT_VARIABLE)
-string(REGEX MATCHALL "#[0-9]+: [^ ]+ [. ]*[*]*[A-Z][a-z]+" results "${run}")
-foreach(result IN LISTS results)
-    string(REGEX MATCH "#[0-9]+: ([^ ]+) [. ]*[*]*([A-Z][a-z]+)" result "${result}")
-    set(status_${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
-endforeach()
-set(unit "")  # every test, first
-set(docs -L "^docs$")
-set(lab -L "^lab$")  # the exercises
-foreach(list unit docs lab)
-    execute_process(COMMAND ${CMAKE_CTEST_COMMAND} --preset grade -N ${${list}} ${here}
-                    OUTPUT_VARIABLE ${list})
-    string(REGEX MATCHALL "#[0-9]+: [^ \n]+" ${list} "${${list}}")
-    list(TRANSFORM ${list} REPLACE "#[0-9]+: " "")
-endforeach()
-list(REMOVE_ITEM unit lint.hierarchy ${docs} ${lab})
+get_filename_component(root ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
+set(build ${root}/build/grade)
+file(REMOVE_RECURSE ${build})
+execute_process(COMMAND ${CMAKE_COMMAND} --preset dev -B ${build} -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+                WORKING_DIRECTORY ${root} COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} -- -k 0 RESULT_VARIABLE failed)
+set(summary "build:        passed\n")
+if(failed)
+    set(summary "build:        failed (the compiler's errors are above)\n")
+endif()
 
-# Prints one line: `label`, then passed (with a count for several tests), failed (naming the
-# tests) or, when every test was skipped, `skipped`.
-function(sumup label skipped)
-    set(passed 0)
-    foreach(test IN LISTS ARGN)
-        if(status_${test} STREQUAL "Passed")
-            math(EXPR passed "${passed} + 1")
-        elseif(NOT status_${test} STREQUAL "Skipped")
-            list(APPEND failed ${test})
-        endif()
-    endforeach()
-    list(LENGTH ARGN all)
-    string(SUBSTRING "${label}:                " 0 14 line)
-    if(failed)
-        list(JOIN failed ", " failed)
-        string(APPEND line "failed (${failed})")
-    elseif(passed EQUAL 0)
-        string(APPEND line "${skipped}")
-    elseif(all GREATER 1)
-        string(APPEND line "passed (${passed} of ${all})")
-    else()
-        string(APPEND line "passed")
+# Runs the tests that ARGN selects and adds `label`'s line to the summary: failed, naming the
+# GoogleTest cases or else the tests that failed; or `skipped` if none ran; or passed.
+function(grade label skipped)
+    execute_process(COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${build} -j 2 --output-on-failure
+                            ${ARGN} OUTPUT_VARIABLE out ECHO_OUTPUT_VARIABLE RESULT_VARIABLE failed)
+    string(REGEX MATCHALL "FAILED  \\] [^ ]+ \\(" why "${out}")
+    if(NOT why)
+        string(REGEX MATCHALL "[0-9] - [^ ]+ \\([^S)][^)]*\\)" why "${out}")  # not skipped
     endif()
-    message("${line}")
+    list(TRANSFORM why REPLACE "^FAILED  \\] (.+) \\($" "\\1")
+    list(TRANSFORM why REPLACE "^[0-9] - (.+) \\((.+)\\)$" "\\1: \\2")
+    list(JOIN why ", " why)
+    string(SUBSTRING "${label}:             " 0 14 line)
+    if(failed)
+        string(APPEND line "failed (${why})")
+    elseif(out MATCHES " Passed ")
+        string(APPEND line "passed")
+    else()
+        string(APPEND line "${skipped}")
+    endif()
+    set(summary "${summary}${line}\n" PARENT_SCOPE)
 endfunction()
 
-message("\n==== grade (warnings are errors)")
-set(status_build Failed)
-if(build EQUAL 0)
-    set(status_build Passed)
-endif()
-sumup(build "" build)
-foreach(exercise IN LISTS lab)
-    string(REPLACE "lab." "" label ${exercise})
-    sumup(${label} "not started" ${exercise})
+file(GLOB exercises RELATIVE ${CMAKE_CURRENT_LIST_DIR}/tests ${CMAKE_CURRENT_LIST_DIR}/tests/*Test.cpp)
+list(TRANSFORM exercises REPLACE "Test[.]cpp$" "")
+foreach(exercise IN LISTS exercises)
+    grade(${exercise} "not started" -R "^lab[.]${exercise}$")
 endforeach()
-sumup("unit tests" "" ${unit})
-sumup(lint "skipped (no clang-query)" lint.hierarchy)
-sumup(docs "" ${docs})
+grade("unit tests" "" -LE "^(docs|lab|solutions)$" -E "^lint[.]hierarchy$")
+grade(lint "skipped (no clang-query)" -R "^lint[.]hierarchy$")
+grade(docs "" -L "^docs$")
+message("\n==== grade (warnings are errors)\n${summary}")
