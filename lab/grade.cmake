@@ -6,8 +6,9 @@ cmake_minimum_required(VERSION 3.25)
 get_filename_component(root ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
 set(build ${root}/build/grade)
 file(REMOVE_RECURSE ${build})
-execute_process(COMMAND ${CMAKE_COMMAND} --preset dev -B ${build} -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
-                WORKING_DIRECTORY ${root} COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${CMAKE_COMMAND} --preset dev -B ${build}
+                        -DCMAKE_COMPILE_WARNING_AS_ERROR=ON WORKING_DIRECTORY ${root}
+                COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} -- -k 0 RESULT_VARIABLE failed)
 set(summary "build:        passed\n")
 if(failed)
@@ -37,7 +38,8 @@ function(grade label skipped)
     set(summary "${summary}${line}\n" PARENT_SCOPE)
 endfunction()
 
-file(GLOB exercises RELATIVE ${CMAKE_CURRENT_LIST_DIR}/tests ${CMAKE_CURRENT_LIST_DIR}/tests/*Test.cpp)
+file(GLOB exercises RELATIVE ${CMAKE_CURRENT_LIST_DIR}/tests
+     ${CMAKE_CURRENT_LIST_DIR}/tests/*Test.cpp)
 list(TRANSFORM exercises REPLACE "Test[.]cpp$" "")
 foreach(exercise IN LISTS exercises)
     grade(${exercise} "not started" -R "^lab[.]${exercise}$")
