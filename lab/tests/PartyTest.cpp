@@ -33,10 +33,8 @@ Ledger& ledger() {
 constexpr std::size_t header = __STDCPP_DEFAULT_NEW_ALIGNMENT__;  // keeps the alignment
 constexpr std::uint64_t mark = 0x6c61622070617274;  // any value a Hero part would not hold
 
-}  // namespace
-
 // NOLINTBEGIN(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory,cppcoreguidelines-pro-bounds-pointer-arithmetic)
-void* operator new(std::size_t size) {
+void* allocate(std::size_t size) {
     auto* block = static_cast<unsigned char*>(std::calloc(1, header + size));
     if (block == nullptr) {
         throw std::bad_alloc();
@@ -46,7 +44,7 @@ void* operator new(std::size_t size) {
     return block + header;
 }
 
-void operator delete(void* p) noexcept {
+void release(void* p) noexcept {
     if (p == nullptr) {
         return;
     }
@@ -61,7 +59,11 @@ void operator delete(void* p) noexcept {
 }
 // NOLINTEND(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory,cppcoreguidelines-pro-bounds-pointer-arithmetic)
 
-void operator delete(void* p, std::size_t /*size*/) noexcept { operator delete(p); }
+}  // namespace
+
+void* operator new(std::size_t size) { return allocate(size); }
+void operator delete(void* p) noexcept { release(p); }
+void operator delete(void* p, std::size_t /*size*/) noexcept { release(p); }
 
 namespace {
 
