@@ -16,15 +16,18 @@ if(failed)
 endif()
 
 # Runs the tests that ARGN selects and adds `label`'s line to the summary: failed, naming the
-# GoogleTest cases or else the tests that failed; or `skipped` if none ran; or passed.
+# GoogleTest cases of suite `label` or else the tests that failed (with how, but for Failed); or
+# `skipped` if none ran; or passed.
 function(grade label skipped)
     execute_process(COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${build} -j 2 --output-on-failure
                             ${ARGN} OUTPUT_VARIABLE out ECHO_OUTPUT_VARIABLE RESULT_VARIABLE failed)
-    string(REGEX MATCHALL "FAILED  \\] [^ ]+ \\(" why "${out}")
+    string(REPLACE "[  FAILED  ] " "FAILED:" why "${out}")  # no bracket in a list
+    string(REGEX MATCHALL "FAILED:${label}[.][^ ]+ \\(" why "${why}")
     if(NOT why)
         string(REGEX MATCHALL "[0-9] - [^ ]+ \\([^S)][^)]*\\)" why "${out}")  # not skipped
     endif()
-    list(TRANSFORM why REPLACE "^FAILED  \\] (.+) \\($" "\\1")
+    list(TRANSFORM why REPLACE "^FAILED:(.+) \\($" "\\1")
+    list(TRANSFORM why REPLACE "^[0-9] - (.+) \\(Failed\\)$" "\\1")
     list(TRANSFORM why REPLACE "^[0-9] - (.+) \\((.+)\\)$" "\\1: \\2")
     list(JOIN why ", " why)
     string(SUBSTRING "${label}:             " 0 14 line)
