@@ -10,9 +10,9 @@ execute_process(COMMAND ${CMAKE_COMMAND} --preset dev -B ${build}
                         -DCMAKE_COMPILE_WARNING_AS_ERROR=ON WORKING_DIRECTORY ${root}
                 COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} -- -k 0 RESULT_VARIABLE failed)
-set(summary "build:        passed\n")
+set(summary "\nbuild:        passed")
 if(failed)
-    set(summary "build:        failed (the compiler's errors are above)\n")
+    set(summary "\nbuild:        failed (the compiler's errors are above)")
 endif()
 
 # Runs the tests that ARGN selects and adds `label`'s line to the summary: failed, naming the
@@ -38,7 +38,7 @@ function(grade label skipped)
     else()
         string(APPEND line "${skipped}")
     endif()
-    set(summary "${summary}${line}\n" PARENT_SCOPE)
+    set(summary "${summary}\n${line}" PARENT_SCOPE)
 endfunction()
 
 file(GLOB exercises RELATIVE ${CMAKE_CURRENT_LIST_DIR}/tests
@@ -50,4 +50,4 @@ endforeach()
 grade("unit tests" "" -LE "^(docs|lab|solutions)$" -E "^lint[.]hierarchy$")
 grade(lint "skipped (no clang-query)" -R "^lint[.]hierarchy$")
 grade(docs "" -L "^docs$")
-message("\n==== grade (warnings are errors)\n${summary}")
+message("\n==== grade (warnings are errors)${summary}")
