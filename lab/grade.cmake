@@ -1,7 +1,6 @@
 # Grades the lab in this clone (docs/teaching.md): cmake -P lab/grade.cmake. Builds dev's
-# configuration from scratch in build/grade (a failed build must leave no older test program to
-# pass), with warnings as errors and going on past an error, runs each group of tests, and ends
-# with one line per group.
+# configuration afresh (no older test program may pass for one that failed to build), warnings as
+# errors, past an error; then runs each group of tests, and ends with one line per group.
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(root ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
 set(build ${root}/build/grade)
@@ -41,8 +40,7 @@ function(grade label skipped)
     set(summary "${summary}\n${line}" PARENT_SCOPE)
 endfunction()
 
-file(GLOB exercises RELATIVE ${CMAKE_CURRENT_LIST_DIR}/tests
-     ${CMAKE_CURRENT_LIST_DIR}/tests/*Test.cpp)
+file(GLOB exercises RELATIVE ${root}/lab/tests ${root}/lab/tests/*Test.cpp)
 list(TRANSFORM exercises REPLACE "Test[.]cpp$" "")
 foreach(exercise IN LISTS exercises)
     grade(${exercise} "not started" -R "^lab[.]${exercise}$")
