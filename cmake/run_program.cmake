@@ -17,8 +17,7 @@ set(dir "${CMAKE_CURRENT_BINARY_DIR}/${NAME}")
 file(REMOVE_RECURSE "${dir}")
 file(MAKE_DIRECTORY "${dir}")
 
-# Runs PROGRAM with its output in label.out and label.err, and BATTLE_FAIL_NEW set to what follows
-# `label` (not set where nothing does).
+# Runs PROGRAM, output in label.out and label.err, BATTLE_FAIL_NEW set to the rest (if any).
 function(run label)
     set(ENV{BATTLE_FAIL_NEW} ${ARGN})
     execute_process(COMMAND ${PROGRAM} OUTPUT_FILE "${dir}/${label}.out"
