@@ -5,6 +5,8 @@
 
 #include "saturating.h"
 
+Hero::Hero() : Hero("Unknown") {}
+
 Hero::Hero(std::string nm, int lvl, int lf) : name(std::move(nm)), life(lf), level(lvl) {}
 
 std::string Hero::getname() const { return name; }

@@ -11,7 +11,12 @@
 
 class Hero {  // NOLINT(cppcoreguidelines-special-member-functions): no move assignment, below
 public:
-    explicit Hero(std::string nm = "Unknown", int lvl = 1, int lf = 100);
+    // "Unknown", level 1, life 100. The default constructor is not explicit, so that
+    // `Hero h = {};` and `std::array<Hero, 2> a{};` compile with every compiler (clang++ rightly
+    // refuses an explicit one there); the one taking a name is, so that a std::string never
+    // becomes a Hero unasked.
+    Hero();
+    explicit Hero(std::string nm, int lvl = 1, int lf = 100);
 
     // Declared only to leave out the move assignment: assigning a Warmage may assign its one
     // Hero part twice, and a second move would take a name already moved from, whose value is

@@ -6,6 +6,8 @@
 
 #include "saturating.h"
 
+Mage::Mage() : Mage("Unknown") {}
+
 Mage::Mage(std::string nm, int lvl, int lf, int mn) : Hero(std::move(nm), lvl, lf), mana(mn) {}
 
 int Mage::getmana() const { return mana; }

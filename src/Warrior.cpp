@@ -6,6 +6,8 @@
 
 #include "saturating.h"
 
+Warrior::Warrior() : Warrior("Unknown") {}
+
 Warrior::Warrior(std::string nm, int lvl, int lf, int arm)
     : Hero(std::move(nm), lvl, lf), armor(arm) {}
 

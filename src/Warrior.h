@@ -9,8 +9,10 @@
 class Warrior : public virtual Hero {
 public:
     // Sets the armour to `arm`. `nm`, `lvl` and `lf` reach the Hero part only when this Warrior
-    // is not a base part of another object, whose class then builds the Hero part.
-    explicit Warrior(std::string nm = "Unknown", int lvl = 1, int lf = 100, int arm = 25);
+    // is not a base part of another object, whose class then builds the Hero part. The default
+    // constructor gives the defaults; which one is explicit, and why: as in Hero.h.
+    Warrior();
+    explicit Warrior(std::string nm, int lvl = 1, int lf = 100, int arm = 25);
 
     [[nodiscard]] int getarmor() const;
     void setarmor(int arm);
