@@ -1,11 +1,10 @@
-# Runs -DPROGRAM=<a cross build's emulator, if any, and the program>, keeping its output in the
-# folder -DNAME=<the test>, and checks its exit status (-DRC), its standard output byte for byte
-# (-DEXPECT, the file it must equal, or -DEXPECT_OR, another; -DHINT, what to do if neither) and
-# its standard error: nothing, or one line matching the regex -DSTDERR, ended by the hex -DNL.
-# It stops at the first check that fails. -DMODE=out_of_memory: for every k, the battle with the
-# failing operator new, ended at its k-th allocation flushing nothing, must have written whole
-# lines from the start of EXPECT; failing at its k-th allocation, or from the k-th on, it must
-# exit 1 saying so, having written the same.
+# Runs -DPROGRAM=<a cross build's emulator, if any, and the program>, its output kept in the
+# folder -DNAME=<the test>, and stops at the first of its checks that fails: the exit status -DRC,
+# standard output byte for byte (-DEXPECT, the file it must equal, or -DEXPECT_OR, another; -DHINT,
+# what to do if neither), standard error (see expect). -DMODE=out_of_memory: for every k, the
+# battle with the failing operator new, ended at its k-th allocation flushing nothing, must have
+# written whole lines from the start of EXPECT; failing at its k-th allocation, or from the k-th
+# on, it must exit 1 saying so, having written the same.
 cmake_minimum_required(VERSION 3.25)
 set(PROGRAM ${PROGRAM})  # a list again: it came with its semicolons escaped
 set(dir "${CMAKE_CURRENT_BINARY_DIR}/${NAME}")
@@ -20,8 +19,8 @@ macro(run label)
                     ERROR_FILE "${dir}/${last}.err" RESULT_VARIABLE last_rc)
 endmacro()
 
-# Stops unless the last run exited with `rc` and, where `err` is given, wrote to standard error
-# nothing (an empty `err`) or one line matching it.
+# Stops unless the last run exited with `rc` and, where a regex follows, wrote to standard error
+# nothing (an empty regex) or one line matching it, ended by the hex -DNL.
 function(expect rc)
     file(READ "${dir}/${last}.err" text)
     file(READ "${dir}/${last}.err" hex HEX)  # file(READ) drops a CR; hex keeps every byte
