@@ -1,6 +1,5 @@
-# Takes what the battle (-DPROGRAM=<the battle>) writes as its expected output:
-# tests/expected_output.txt, and the copy in the block after "<!-- output of battle -->" in
-# README.md. Run from the top of the source tree.
+# Takes what the battle (-DPROGRAM) writes as its expected output, tests/expected_output.txt, and
+# README.md's copy, after "<!-- output of battle -->". Run from the top of the source tree.
 cmake_minimum_required(VERSION 3.25)
 execute_process(COMMAND ${PROGRAM} OUTPUT_VARIABLE lines RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
