@@ -1,6 +1,5 @@
-# Strict warnings, for each compiler's command line. They are for the people working on the
-# project; someone who only consumes it gets a quiet build. Warnings become errors through
-# CMake's own CMAKE_COMPILE_WARNING_AS_ERROR, which the presets set from the environment's CI.
+# Strict warnings, for the people working on the project: someone who only consumes it gets a quiet
+# build. The presets make them errors under CI, through CMAKE_COMPILE_WARNING_AS_ERROR.
 option(BATTLE_WARNINGS "Compile with strict warnings" ${PROJECT_IS_TOP_LEVEL})
 
 # What GCC and Clang, clang-cl included, check beyond -Wall -Wextra (to MSVC, /W4).

@@ -14,10 +14,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # The MinGW runtime linked in, so that a program runs without its DLLs beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
-# Debian puts wine64 outside PATH. Its debug messages would land on the standard error that
-# the tests check, and without Mono and Gecko installed it would offer to download them. The
-# system's env sets its environment: `cmake -E env` would hand a closed standard output on as
-# its own standard error.
+# Debian puts wine64 outside PATH. Its debug messages would land on the standard error that the
+# tests check; without Mono and Gecko it would offer to download them. The system's env sets its
+# environment: `cmake -E env` would hand a closed standard output on as its own standard error.
 find_program(BATTLE_WINE64 NAMES wine64 PATHS /usr/lib/wine REQUIRED)
 find_program(BATTLE_ENV env REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${BATTLE_ENV} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
