@@ -7,7 +7,11 @@ set(build ${root}/build/grade)
 file(REMOVE_RECURSE ${build})
 execute_process(COMMAND ${CMAKE_COMMAND} --preset dev -B ${build}
                         -DCMAKE_COMPILE_WARNING_AS_ERROR=ON WORKING_DIRECTORY ${root}
-                COMMAND_ERROR_IS_FATAL ANY)
+                RESULT_VARIABLE failed)
+if(failed)
+    message("\n==== grade (warnings are errors)\nconfigure:    failed (its message is above)")
+    return()
+endif()
 execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} -- -k 0 RESULT_VARIABLE failed)
 set(summary "\nbuild:        passed")
 if(failed)
@@ -23,7 +27,8 @@ function(grade label skipped)
     string(REPLACE "[  FAILED  ] " "FAILED:" why "${out}")  # no bracket in a list
     string(REGEX MATCHALL "FAILED:${label}[.][^ ]+ \\(" why "${why}")
     if(NOT why)
-        string(REGEX MATCHALL "[0-9] - [^ ]+ \\([^S)][^)]*\\)" why "${out}")  # not skipped
+        string(REGEX MATCHALL "[0-9] - [^ ]+ \\([^)]*\\)" why "${out}")
+        list(FILTER why EXCLUDE REGEX "\\(Skipped\\)$")
     endif()
     list(TRANSFORM why REPLACE "^FAILED:| \\($|^[0-9] - | \\(Failed\\)$|\\)$" "")
     list(TRANSFORM why REPLACE " \\(" ": ")
