@@ -30,6 +30,9 @@ void owners(std::unique_ptr<Warrior> handed, Warrior* w) {
     std::unique_ptr<Warrior> deeper = std::make_unique<Berserker>();        // flagged: deeper
     std::unique_ptr<Hero> fromvariable(w);                                  // flagged: variable
     std::unique_ptr<Hero> released(std::make_unique<Warrior>().release());  // flagged: release
+    Hero* asbase = w;
+    std::unique_ptr<Hero> frombase(asbase);                 // flagged: base variable
+    std::unique_ptr<Hero> fromcast(static_cast<Hero*>(w));  // flagged: cast
     std::vector<std::unique_ptr<Hero>> party;
     party.emplace_back(w);                       // flagged: emplace
     made.reset(w);                               // flagged: reset
