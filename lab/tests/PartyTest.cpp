@@ -67,11 +67,13 @@ void operator delete(void* p, std::size_t /*size*/) noexcept { release(p); }
 
 namespace {
 
-TEST(Party, PrintsItsMembersInTheOrderTheyJoined) {
+TEST(Party, PrintsItsMembersInTheOrderTheyJoinedAndNoNull) {
     CoutCapture out;
     Party party;
     party.add(std::make_unique<Warrior>("Jorv", 4, 40, 10));
+    party.add(std::unique_ptr<Warrior>());  // no one
     party.add(std::make_unique<Mage>("Iris", 3, 70, 100));
+    party.add(std::unique_ptr<Mage>());
     party.add(std::make_unique<Warrior>("Grell", 3, 60, 50));
     party.print();
     EXPECT_EQ(out.take(),
