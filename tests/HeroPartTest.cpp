@@ -15,6 +15,7 @@
 #include "Mage.h"
 #include "Warmage.h"
 #include "Warrior.h"
+#include "heropart.h"
 
 namespace {
 
@@ -24,20 +25,6 @@ constexpr const char* in_name = "Orla";
 constexpr int in_level = 7;
 constexpr int in_life = 70;
 constexpr const char* out_part = "Orla, 7, 70";
-
-// Returns "<name>, <level>, <life>" of `h`'s Hero part.
-std::string partof(const Hero& h) {
-    return h.getname() + ", " + std::to_string(h.getlevel()) + ", " + std::to_string(h.getlife());
-}
-
-// Returns the Hero part of `made`, of a copy of it, and of a character moved from that copy.
-template <class Character>
-std::array<std::string, 3> parts(const Character& made) {
-    Character copy(made);
-    std::string copied = partof(copy);
-    const Character moved(std::move(copy));
-    return {partof(made), std::move(copied), partof(moved)};
-}
 
 struct Row {
     const char* label;

@@ -10,7 +10,7 @@ namespace {
 
 TEST(Berserker, BuildsItsHeroPartFromItsArguments) {
     const Berserker bo("Orla", 7, 70, 3);
-    lab::expectheropart(bo, "Orla, 7, 70");
+    expectheropart(bo, "Orla, 7, 70");
     EXPECT_EQ(bo.getarmor(), 3);
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 TEST(Necromancer, BuildsItsHeroPartFromItsArguments) {
     const Necromancer nyx("Orla", 7, 70, 9);
-    lab::expectheropart(nyx, "Orla, 7, 70");
+    expectheropart(nyx, "Orla, 7, 70");
     EXPECT_EQ(nyx.getmana(), 9);
 }
 

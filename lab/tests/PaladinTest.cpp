@@ -10,7 +10,7 @@ namespace {
 
 TEST(Paladin, BuildsItsOneHeroPartFromItsArguments) {
     const Paladin pal("Orla", 7, 70, 3, 9);
-    lab::expectheropart(pal, "Orla, 7, 70");
+    expectheropart(pal, "Orla, 7, 70");
     EXPECT_EQ(pal.getarmor(), 3);
     EXPECT_EQ(pal.getmana(), 9);
 }
