@@ -22,3 +22,21 @@ function(add_program_test name program)
                                   -DNL=$<IF:$<PLATFORM_ID:Windows>,0d0a,0a> ${settings} -P
                                   ${PROJECT_SOURCE_DIR}/cmake/run_program.cmake)
 endfunction()
+
+# Adds the test `name`, the lint (docs/extending.md#traps) over the files that follow, each read
+# on its own with its flags in compile_commands.json: a finding, or a file that does not parse,
+# fails it. Without clang-query or compile_commands.json it reports itself skipped.
+find_program(BATTLE_CLANG_QUERY NAMES clang-query clang-query-14)
+function(add_lint_test name)
+    if(BATTLE_CLANG_QUERY AND CMAKE_EXPORT_COMPILE_COMMANDS AND CMAKE_GENERATOR MATCHES "Ninja|Make")
+        add_test(NAME ${name} COMMAND ${BATTLE_CLANG_QUERY} -p ${CMAKE_BINARY_DIR} --extra-arg=-w
+                                      -f tests/hierarchy.query ${ARGN}
+                 WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+        set_tests_properties(${name} PROPERTIES FAIL_REGULAR_EXPRESSION "binds here;error:;Error "
+                                                COST 10 TIMEOUT 60)  # first: the longest
+    else()
+        add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E echo "skipped: no clang-query, or no"
+                                      "compile_commands.json (CMAKE_EXPORT_COMPILE_COMMANDS)")
+        set_tests_properties(${name} PROPERTIES SKIP_REGULAR_EXPRESSION "skipped: ")
+    endif()
+endfunction()

@@ -1,10 +1,7 @@
 # Runs -DPROGRAM=<a cross build's emulator, if any, and the program>, its output kept in the
 # folder -DNAME=<the test>, and stops at the first of its checks that fails: the exit status -DRC,
 # standard output byte for byte (-DEXPECT, the file it must equal, or -DEXPECT_OR, another; -DHINT,
-# what to do if neither), standard error (see expect). -DMODE=out_of_memory: for every k, the
-# battle with the failing operator new, ended at its k-th allocation flushing nothing, must have
-# written whole lines from the start of EXPECT; failing at its k-th allocation, or from the k-th
-# on, it must exit 1 saying so, having written the same.
+# what to do if neither), standard error (see expect). -DEXTRA: a script of further runs.
 cmake_minimum_required(VERSION 3.25)
 set(PROGRAM ${PROGRAM})  # a list again: it came with its semicolons escaped
 set(dir "${CMAKE_CURRENT_BINARY_DIR}/${NAME}")
@@ -46,39 +43,8 @@ function(compare got)
     message(FATAL_ERROR "${got}: standard output differs from ${ARGN}. ${HINT}")
 endfunction()
 
-# Stops unless the last run wrote whole lines from the start of EXPECT, showing how its output
-# differs from as much of EXPECT: a later run's output would differ the same way.
-function(expect_prefix)
-    file(SIZE "${dir}/${last}.out" size)
-    file(READ "${dir}/${last}.out" got HEX)
-    file(READ "${EXPECT}" start LIMIT ${size} HEX)
-    if(NOT got STREQUAL start OR NOT (size EQUAL 0 OR got MATCHES "0a$"))
-        file(READ "${dir}/${last}.out" text)  # as LIMIT counts without HEX: a CR LF as one
-        string(LENGTH "${text}" length)
-        file(READ "${EXPECT}" start LIMIT ${length})
-        file(WRITE "${dir}/${last}.expected" "${start}")
-        compare("${dir}/${last}.out" "${dir}/${last}.expected")
-        message(FATAL_ERROR "${last}: its last line is unfinished")
-    endif()
-endfunction()
-
-if(MODE STREQUAL "out_of_memory")
-    foreach(k RANGE 1 200)
-        run("ending at allocation ${k}" ${k}!)
-        if(last_rc EQUAL 0)
-            break()  # past the last allocation: the plain run, checked below
-        endif()
-        expect(3)
-        expect_prefix()
-        foreach(failing ${k} ${k}+)
-            run("allocation ${failing} failing" ${failing})
-            expect(1 "battle: out of memory")
-            compare("${dir}/${last}.out" "${dir}/ending at allocation ${k}.out")
-        endforeach()
-    endforeach()
-    if(k EQUAL 1 OR NOT last_rc EQUAL 0)
-        message(FATAL_ERROR "the battle made no allocation to fail, or more than 200")
-    endif()
+if(DEFINED EXTRA)  # further runs, with these helpers, before the plain one
+    include(${EXTRA})
 endif()
 
 run(run)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "cout_capture.h"
 #include "heropart.h"
 
@@ -23,6 +25,13 @@ TEST(Necromancer, DrainHealsTheCasterByWhatItTakes) {
     EXPECT_EQ(nyx.getlife(), 70);
     EXPECT_EQ(nyx.getmana(), 10);
     EXPECT_EQ(out.take(), "Nyx deals 20 spell damage to Morvek\n");
+}
+
+TEST(Necromancer, KeepsTheMagesCastspell) {
+    // A castspell of its own would hide Mage's, and a Necromancer handled as a Mage would cast
+    // without healing. One that overloads it does not compile here.
+    EXPECT_TRUE((std::is_same_v<decltype(&Necromancer::castspell), void (Mage::*)(Hero*, int)>))
+        << "Necromancer declares a castspell, which hides Mage's: docs/lab.md#2-necromancer";
 }
 
 TEST(Necromancer, NoSpellNoHeal) {

@@ -1,0 +1,40 @@
+# GoogleTest: the system's; else its sources, from the environment's GOOGLETEST_SOURCE_DIR or
+# Debian's /usr/src/googletest (package googletest); else release 1.12.1, downloaded.
+include(FetchContent)
+if(NOT FETCHCONTENT_TRY_FIND_PACKAGE_MODE STREQUAL "NEVER")
+    find_package(GTest QUIET)
+endif()
+if(NOT GTest_FOUND)
+    find_path(FETCHCONTENT_SOURCE_DIR_GOOGLETEST CMakeLists.txt NO_DEFAULT_PATH
+              NO_CMAKE_FIND_ROOT_PATH PATHS ENV GOOGLETEST_SOURCE_DIR /usr/src/googletest)
+    set(BATTLE_GOOGLETEST_URL
+        https://github.com/google/googletest/archive/refs/tags/release-1.12.1.tar.gz CACHE STRING
+        "Where the tests download GoogleTest from, when the system has neither it nor its sources")
+    set(BATTLE_GOOGLETEST_SHA256 81964fe578e9bd7c94dfdb09c8e4d6e6759e19967e397dbea48d1c10e45d0df2
+        CACHE STRING "The SHA-256 of that archive")
+    set(archive "${CMAKE_BINARY_DIR}/googletest.tar.gz")
+    set(hash SHA256=${BATTLE_GOOGLETEST_SHA256})
+    if(NOT FETCHCONTENT_SOURCE_DIR_GOOGLETEST AND NOT EXISTS "${archive}")
+        # One try, briefly: FetchContent's own download retries for a minute and a half.
+        file(DOWNLOAD ${BATTLE_GOOGLETEST_URL} "${archive}" TIMEOUT 15 EXPECTED_HASH ${hash}
+             STATUS status)
+        if(NOT status MATCHES "^0;")
+            file(REMOVE "${archive}")
+            message(FATAL_ERROR "The tests need GoogleTest: install it (Debian, Ubuntu: "
+                "libgtest-dev; Fedora: gtest-devel; Arch: gtest; macOS: brew install googletest; "
+                "MSYS2: mingw-w64-ucrt-x86_64-gtest), or set GOOGLETEST_SOURCE_DIR to its sources. "
+                "(It is not installed, and the download failed: ${status}.)")
+        endif()
+    endif()
+    # SYSTEM first: CMake 3.25 takes a keyword after URL_HASH's value as part of the value.
+    FetchContent_Declare(googletest SYSTEM URL "${archive}" URL_HASH ${hash})
+    set(INSTALL_GTEST OFF)
+    set(BUILD_GMOCK OFF)
+    set(gtest_force_shared_crt ON)  # MSVC: the runtime library that the tests link
+    block()  # not our code: no warnings as errors, no clang-tidy (its headers: SYSTEM)
+        set(CMAKE_COMPILE_WARNING_AS_ERROR OFF)
+        set(CMAKE_CXX_CLANG_TIDY "")
+        FetchContent_MakeAvailable(googletest)
+    endblock()
+endif()
+include(GoogleTest)
