@@ -1,0 +1,71 @@
+# The grade's proof: lab/grade.cmake grades a class of four clones of this tree, made here from
+# the solutions, and its grades.csv must say of each exercise what it did. `correct` passes
+# everything; `mistakes` makes a typical mistake in each exercise; `tricks` and `shortcuts` try
+# what must not pass: a loop, a hidden castspell, a main of its own, misnamed and misplaced
+# files, an uninitialised read, an exit, a filter, and an edited Hero.h. With g++ on a POSIX
+# host (the messages are g++'s), natively.
+if(NOT (CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_HOST_UNIX) OR CMAKE_CROSSCOMPILING
+   OR BATTLE_SANITIZE OR CMAKE_CXX_CLANG_TIDY)
+    return()
+endif()
+set(roster ${CMAKE_CURRENT_BINARY_DIR}/roster)
+file(REMOVE_RECURSE ${roster})
+file(GLOB solutions ${PROJECT_SOURCE_DIR}/lab/solutions/*)
+foreach(student correct mistakes tricks shortcuts)
+    foreach(part src tests cmake lab CMakeLists.txt CMakePresets.json)
+        file(COPY ${PROJECT_SOURCE_DIR}/${part} DESTINATION ${roster}/${student}
+             PATTERN solutions EXCLUDE)
+    endforeach()
+    file(COPY ${solutions} DESTINATION ${roster}/${student}/src)
+endforeach()
+
+# Replaces `from` with `to` in the student's `file`, which must hold it.
+function(plant student file from to)
+    file(READ ${roster}/${student}/${file} text)
+    string(FIND "${text}" "${from}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "proof/lab: \"${from}\" is not in ${file}: plant it anew")
+    endif()
+    string(REPLACE "${from}" "${to}" text "${text}")
+    file(WRITE ${roster}/${student}/${file} "${text}")
+endfunction()
+set(strike "    attack(x, d);\n    attack(x, d);\n")
+plant(mistakes src/Berserker.cpp "Hero(std::move(nm), lvl, lf), Warrior(std::string()"
+      "Warrior(std::move(nm)")  # the name handed to Warrior instead
+plant(mistakes src/Necromancer.cpp "setlife(saturating::add(getlife(), d));" "")
+plant(mistakes src/Paladin.cpp "attack(x, d);\n" "")
+plant(mistakes src/Party.h "vector<std::unique_ptr<Warrior>>" "vector<std::unique_ptr<Hero>>")
+plant(tricks src/Berserker.cpp "${strike}" "    for (int i = 0; i < 2; i += 0) {\n${strike}}\n")
+plant(tricks src/Necromancer.h "void drain(Hero* x, int d);" "void drain(Hero* x, int d);
+    void castspell(Hero* x, int d);")
+plant(tricks src/Necromancer.cpp "    castspell(x, d);" "    Mage::castspell(x, d);")
+file(APPEND ${roster}/tricks/src/Necromancer.cpp "void Necromancer::castspell(Hero* x, int d) {
+    drain(x, d);\n}\n")
+file(APPEND ${roster}/tricks/src/Paladin.cpp "\nint main() { return 0; }\n")
+file(RENAME ${roster}/tricks/src/Party.h ${roster}/tricks/src/party.h)
+plant(tricks src/Hero.h "    Hero();\n" "    Hero();\n    virtual ~Hero() = default;\n")
+plant(shortcuts src/Berserker.cpp "${strike}" "    int times;
+    for (int i = 0; i < times; ++i) {\n        attack(x, d);\n    }\n")
+plant(shortcuts src/Necromancer.cpp "    castspell(x, d);" "    castspell(x, d);\n    std::exit(0);")
+plant(shortcuts src/Necromancer.cpp "#include <string>" "#include <cstdlib>\n#include <string>")
+file(APPEND ${roster}/shortcuts/src/Paladin.cpp "#include <cstdlib>
+static const bool filtered = setenv(\"GTEST_FILTER\", \"*Builds*\", 1) == 0;\n")
+file(MAKE_DIRECTORY ${roster}/shortcuts/src/lab)
+file(RENAME ${roster}/shortcuts/src/Party.h ${roster}/shortcuts/src/lab/Party.h)
+file(RENAME ${roster}/shortcuts/src/Party.cpp ${roster}/shortcuts/src/lab/Party.cpp)
+
+add_test(NAME lab.grade COMMAND ${CMAKE_COMMAND} -D STUDENTS=${roster}
+                                -D HANDOUT=${PROJECT_SOURCE_DIR} -P ${PROJECT_SOURCE_DIR}/lab/grade.cmake
+         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+add_test(NAME lab.grades COMMAND ${CMAKE_COMMAND} -E cat ${roster}/grades.csv)
+set(s "[^\n]*")  # the rest of a message, which may vary with g++'s version
+string(JOIN "\n" grades
+    "\"correct\",passed,25,passed,25,passed,25,passed,25,passed,100,\"\",\"\""
+    "\"mistakes\",failed,0,failed,0,failed,0,failed,0,passed,0,\"\",\"Berserker: Berserker[.]BuildsItsHeroPartFromItsArguments, Berserker[.]FrenzyStrikesTwice; Necromancer: Necromancer[.]DrainHealsTheCasterByWhatItTakes; Paladin: Paladin[.]SmiteStrikesThenCasts; Party: Party[.]DeletesEachMemberAsItsOwnClass\""
+    "\"shortcuts\",failed,0,failed,0,failed,0,not started,0,passed,0,\"\",\"Berserker: does not build: src/Berserker[.]cpp:[0-9:]+ error: .times. is used uninitialized${s}; Necromancer: the program ended before its tests did${s}; Paladin: 1 of the 2 tests ran${s}; Party: not started: found src/lab/Party[.]h and src/lab/Party[.]cpp: name it src/Party[.]h and src/Party[.]cpp\""
+    "\"tricks\",failed,0,failed,0,failed,0,not started,0,passed,0,\"src/Hero[.]h\",\"Berserker: timed out${s}; Necromancer: Necromancer[.]KeepsTheMagesCastspell; Paladin: does not build: src/Paladin[.]cpp:[0-9]+: multiple definition of .main.${s}; Party: not started: found src/party[.]h: name it src/Party[.]h\"\n")
+set_tests_properties(lab.grade PROPERTIES FIXTURES_SETUP grades ENVIRONMENT LC_ALL=C TIMEOUT 300
+                                          PASS_REGULAR_EXPRESSION "grades of the class")
+string(REPLACE ";" "." grades "${grades}")  # a semicolon would split the regex in two
+set_tests_properties(lab.grades PROPERTIES FIXTURES_REQUIRED grades
+                                           PASS_REGULAR_EXPRESSION "^student,[^\n]*\n${grades}$")
