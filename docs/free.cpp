@@ -1,6 +1,6 @@
 // The same family designed freely, as one would write it with no interface fixed: a root with
 // a virtual destructor, a print that each class extends through a protected virtual function, a
-// castspell that Bloodmage overrides, protected helpers for the descendants' spells, and a party
+// castspell that Bloodmage overrides, protected helpers for the descendants' spells, and a band
 // owned through pointers to the root, whose members are told apart with dynamic_cast.
 #include <algorithm>
 #include <iostream>
@@ -128,17 +128,17 @@ protected:
 
 int main() {
     using namespace free_design;
-    std::vector<std::unique_ptr<Hero>> party;
-    party.push_back(std::make_unique<Warrior>("Jorv", 4, 40, 10));
-    party.push_back(std::make_unique<Bloodmage>("Ulvar", 8, 50, 50));
-    party.push_back(std::make_unique<Warmage>("Ezmund", 5, 40, 40, 20));
+    std::vector<std::unique_ptr<Hero>> band;
+    band.push_back(std::make_unique<Warrior>("Jorv", 4, 40, 10));
+    band.push_back(std::make_unique<Bloodmage>("Ulvar", 8, 50, 50));
+    band.push_back(std::make_unique<Warmage>("Ezmund", 5, 40, 40, 20));
     Warrior grell("Grell", 3, 60, 50);
-    for (const auto& member : party) {
+    for (const auto& member : band) {
         member->print();
         if (auto* mage = dynamic_cast<Mage*>(member.get())) {
             mage->castspell(grell, 60);
         }
     }
-    grell.attack(*party.back(), 80);
+    grell.attack(*band.back(), 80);
     grell.print();
 }

@@ -43,10 +43,10 @@ struct HalfWarmage : Warrior, PlainMage {};
 #include "Hero.h"
 #include "Warrior.h"
 
-class Berserker : public Warrior {
+class Duelist : public Warrior {
 public:
-    Berserker() : Hero("Bo", 9, 300), Warrior("", 9, 300, 5) {}
-    Berserker(const Berserker& o) : Warrior(o) {}
+    Duelist() : Hero("Bo", 9, 300), Warrior("", 9, 300, 5) {}
+    Duelist(const Duelist& o) : Warrior(o) {}
 };
 
 #elif defined(MISTAKE_REORDER)
@@ -54,9 +54,9 @@ public:
 #include "Hero.h"
 #include "Warrior.h"
 
-class Berserker : public Warrior {
+class Duelist : public Warrior {
 public:
-    Berserker() : Warrior("", 9, 300, 5), Hero("Bo", 9, 300) {}
+    Duelist() : Warrior("", 9, 300, 5), Hero("Bo", 9, 300) {}
 };
 
 #elif defined(MISTAKE_NO_DEFAULT_CONSTRUCTOR) || defined(MISTAKE_NO_DEFAULT_COPY) || \
