@@ -1,6 +1,6 @@
 // The same family designed freely, as one would write it with no interface fixed: a root with
-// a virtual destructor, a print that each class extends through a protected virtual function, a
-// castspell that Bloodmage overrides, protected helpers for the descendants' spells, and a party
+// a virtual destructor, a print that each class extends through a private virtual function, a
+// castspell that Bloodmage overrides, protected helpers for the descendants' spells, and a band
 // owned through pointers to the root, whose members are told apart with dynamic_cast.
 #include <algorithm>
 #include <iostream>
@@ -31,11 +31,11 @@ public:
         details();
     }
 
-protected:
-    // What a class adds to the status; only print calls it.
+private:
+    // What a class adds to the status. Private: a descendant may override it, only print calls
+    // it.
     virtual void details() const {}
 
-private:
     std::string name;
     int level;
     int life;
@@ -55,10 +55,9 @@ public:
         std::cout << getname() << " deals " << damage << " damage to " << x.getname() << "\n";
     }
 
-protected:
+private:
     void details() const override { std::cout << "armour " << armor << "\n"; }
 
-private:
     int armor;
 };
 
@@ -79,8 +78,6 @@ public:
     }
 
 protected:
-    void details() const override { std::cout << "mana " << mana << "\n"; }
-
     // For the spells of descendants: spends the mana there is, up to d, and returns how much
     // it lacked.
     int spend(int d) {
@@ -95,6 +92,8 @@ protected:
     }
 
 private:
+    void details() const override { std::cout << "mana " << mana << "\n"; }
+
     int mana;
 };
 
@@ -117,8 +116,9 @@ public:
           Warrior(std::string(), lvl, lf, arm),
           Mage(std::string(), lvl, lf, mn) {}
 
-protected:
-    // Warrior and Mage both override details, so Warmage must: a call needs one final overrider.
+private:
+    // Warrior and Mage both override details, so Warmage must: a class in which a virtual
+    // function has two final overriders, one from each side, does not compile.
     void details() const override {
         std::cout << "armour " << getarmor() << ", mana " << getmana() << "\n";
     }
@@ -128,17 +128,15 @@ protected:
 
 int main() {
     using namespace free_design;
-    std::vector<std::unique_ptr<Hero>> party;
-    party.push_back(std::make_unique<Warrior>("Jorv", 4, 40, 10));
-    party.push_back(std::make_unique<Bloodmage>("Ulvar", 8, 50, 50));
-    party.push_back(std::make_unique<Warmage>("Ezmund", 5, 40, 40, 20));
+    std::vector<std::unique_ptr<Hero>> band;
+    band.push_back(std::make_unique<Bloodmage>("Ulvar", 8, 50, 50));
+    band.push_back(std::make_unique<Warmage>("Ezmund", 5, 40, 40, 20));
     Warrior grell("Grell", 3, 60, 50);
-    for (const auto& member : party) {
+    for (const auto& member : band) {
         member->print();
         if (auto* mage = dynamic_cast<Mage*>(member.get())) {
             mage->castspell(grell, 60);
         }
     }
-    grell.attack(*party.back(), 80);
-    grell.print();
+    grell.attack(*band.back(), 80);
 }

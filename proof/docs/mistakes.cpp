@@ -43,10 +43,10 @@ struct HalfWarmage : Warrior, PlainMage {};
 #include "Hero.h"
 #include "Warrior.h"
 
-class Berserker : public Warrior {
+class Duelist : public Warrior {
 public:
-    Berserker() : Hero("Bo", 9, 300), Warrior("", 9, 300, 5) {}
-    Berserker(const Berserker& o) : Warrior(o) {}
+    Duelist() : Hero("Bo", 9, 300), Warrior("", 9, 300, 5) {}
+    Duelist(const Duelist& o) : Warrior(o) {}
 };
 
 #elif defined(MISTAKE_REORDER)
@@ -54,16 +54,14 @@ public:
 #include "Hero.h"
 #include "Warrior.h"
 
-class Berserker : public Warrior {
+class Duelist : public Warrior {
 public:
-    Berserker() : Warrior("", 9, 300, 5), Hero("Bo", 9, 300) {}
+    Duelist() : Warrior("", 9, 300, 5), Hero("Bo", 9, 300) {}
 };
 
-#elif defined(MISTAKE_NO_DEFAULT_CONSTRUCTOR) || defined(MISTAKE_NO_DEFAULT_COPY) || \
-    defined(MISTAKE_ABSTRACT_SKIPS_VIRTUAL_BASE)
-// A virtual base without a default constructor: a constructor below it that does not name it,
-// or a hand-written copy constructor that does not, does not compile, except in an abstract
-// class, which is never the most-derived one.
+#elif defined(MISTAKE_NO_DEFAULT_CONSTRUCTOR)
+// A virtual base without a default constructor: a constructor below it that does not name it
+// does not compile.
 class Being {
 public:
     explicit Being(int lf) : life(lf) {}
@@ -76,24 +74,10 @@ public:
     int armor;
 };
 
-#if defined(MISTAKE_ABSTRACT_SKIPS_VIRTUAL_BASE)
-class Raider : public Fighter {
-public:
-    Raider() : Fighter(5) {}
-    virtual void strike() = 0;
-};
-#elif defined(MISTAKE_NO_DEFAULT_CONSTRUCTOR)
 class Brute : public Fighter {
 public:
     Brute() : Fighter(5) {}
 };
-#else
-class Brute : public Fighter {
-public:
-    Brute() : Being(300), Fighter(5) {}
-    Brute(const Brute& o) : Fighter(o) {}
-};
-#endif
 
 #elif defined(MISTAKE_AMBIGUOUS_NAME)
 // The same name declared on the Warrior side and on the Mage side: neither hides the other.
@@ -150,6 +134,54 @@ struct Warmage : Warrior, Mage {};
 
 void replace(Warmage& ezmund, Warmage& other) { ezmund = std::move(other); }
 #endif
+
+#elif defined(MISTAKE_MOVE_ASSIGN_WRITTEN)
+// The same stand-ins, but Warrior and Mage write their own move assignments, each moving Hero:
+// no warning, though a Warmage's implicit move assignment calls both and moves Hero twice.
+#include <string>
+#include <utility>
+
+struct Hero {
+    std::string name;
+};
+
+class Warrior : public virtual Hero {
+public:
+    Warrior() = default;
+    Warrior(const Warrior&) = default;
+    Warrior(Warrior&&) = default;
+    Warrior& operator=(const Warrior&) = default;
+    Warrior& operator=(Warrior&& other) noexcept {
+        armor = other.armor;
+        Hero::operator=(std::move(other));
+        return *this;
+    }
+    ~Warrior() = default;
+
+private:
+    int armor = 25;
+};
+
+class Mage : public virtual Hero {
+public:
+    Mage() = default;
+    Mage(const Mage&) = default;
+    Mage(Mage&&) = default;
+    Mage& operator=(const Mage&) = default;
+    Mage& operator=(Mage&& other) noexcept {
+        mana = other.mana;
+        Hero::operator=(std::move(other));
+        return *this;
+    }
+    ~Mage() = default;
+
+private:
+    int mana = 100;
+};
+
+struct Warmage : Warrior, Mage {};
+
+void replace(Warmage& ezmund, Warmage& other) { ezmund = std::move(other); }
 
 #elif defined(MISTAKE_DYNAMIC_CAST_DOWN)
 // No virtual function, so no dynamic_cast down or across.
