@@ -2,7 +2,7 @@
 // std::endl, as the battle writes them, and nothing else.
 #include <iostream>
 
-#include "floor_lines.h"  // written by bench/run from tests/expected_output.txt
+#include "floor_lines.h"  // written by proof/bench/run from tests/expected_output.txt
 
 int main() {
     for (const char* line : lines) {
