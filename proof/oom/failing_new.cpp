@@ -1,6 +1,7 @@
 #include "failing_new.h"
 
 #include <cstdlib>
+#include <memory>  // MSVC: std::_Container_proxy
 #include <new>
 
 namespace {
@@ -16,6 +17,15 @@ Plan& plan() {
     return armed;
 }
 
+// MSVC's debug library gives every container and string a proxy for its iterator checks, made by
+// operator new even where nothing may throw (a string's move): those allocations are the
+// library's, not the battle's, so they are never failed or counted.
+#if defined(_MSVC_STL_VERSION) && _ITERATOR_DEBUG_LEVEL != 0
+bool librarys(std::size_t size) { return size == sizeof(std::_Container_proxy); }
+#else
+bool librarys(std::size_t /*size*/) { return false; }
+#endif
+
 // This replaces the allocator itself, so it hands out raw memory from malloc, as the library's
 // own operator new does, and every operator delete that could receive it gives it back to
 // free. A sanitizer then sees only malloc and free: it still finds leaks and bad accesses, but
@@ -24,7 +34,7 @@ Plan& plan() {
 // NOLINTBEGIN(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
 void* allocate(std::size_t size) {
     Plan& p = plan();
-    if (p.failing || (p.countdown != 0 && --p.countdown == 0)) {
+    if (!librarys(size) && (p.failing || (p.countdown != 0 && --p.countdown == 0))) {
         if (p.how == failingnew::Failure::exit) {
             std::_Exit(3);
         }
