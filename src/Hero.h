@@ -12,9 +12,9 @@
 class Hero {  // NOLINT(cppcoreguidelines-special-member-functions): no move assignment, below
 public:
     // "Unknown", level 1, life 100. The default constructor is not explicit, so that
-    // `Hero h = {};` and `std::array<Hero, 2> a{};` compile with every compiler (clang++ rightly
-    // refuses an explicit one there); the one taking a name is, so that a std::string never
-    // becomes a Hero unasked.
+    // `Hero h = {};` and `std::array<Hero, 2> a{};` compile: copy-initialization from {} may not
+    // use an explicit one, and g++ and clang++ both refuse it. The one taking a name is
+    // explicit, so that a std::string never becomes a Hero unasked.
     Hero();
     explicit Hero(std::string nm, int lvl = 1, int lf = 100);
 

@@ -1,9 +1,9 @@
 // The battle: one fixed script of characters acting on each other, each action writing one
-// report line to standard output.
-//
-// main owns every character: those made on the heap through a std::unique_ptr of their exact
-// type, never of a base (docs/hierarchy.md#ownership-and-the-delete-through-a-base). Targets
-// are plain pointers, for the length of one call.
+// report line to standard output. main owns every character, those on the heap through a
+// std::unique_ptr of their exact type, never of a base (docs/hierarchy.md, Ownership), and
+// hands targets over as plain pointers, for the length of one call. A run whose output could not
+// be written, or that ran out of memory, says so in one line on standard error and exits 1
+// (docs/battle.md, Beyond the script).
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -19,17 +19,12 @@
 
 namespace {
 
-// Returns EXIT_SUCCESS when every report line reached standard output. Otherwise (a full disk,
-// a closed descriptor) says why on standard error and returns EXIT_FAILURE: a battle nobody
-// could read is not a success.
+// Returns EXIT_SUCCESS when every report line reached standard output; otherwise says why, from
+// the errno of the write that failed, and returns EXIT_FAILURE.
 int outputstatus() {
     if (std::cout.flush()) {
         return EXIT_SUCCESS;
     }
-    // The stream keeps no error code, so errno is read here, relying on nothing having changed
-    // it since the write that failed. A failed stream attempts no more writes, and the rest of
-    // the battle only allocates: a successful allocation leaves errno alone on every platform
-    // tested, though POSIX does not promise it. A zero errno gets a generic message.
     const int err = errno;
     std::cerr << "battle: cannot write to standard output: "
               << (err != 0 ? std::strerror(err) : "write error") << std::endl;
@@ -38,8 +33,6 @@ int outputstatus() {
 
 }  // namespace
 
-// A battle that could not finish is not a success either: when memory runs out, the lines
-// written so far stay whole, one line on standard error says why, and the exit status is 1.
 int main() try {
     errno = 0;
 
@@ -71,8 +64,7 @@ int main() try {
     Warrior w3("Halvardo", 2, 100, 50);
     h2++;
     h2.print();
-    // The names are copied before the line is begun: MSVC's debug library allocates for every
-    // std::string, and a copy that failed halfway through the line would leave half a line.
+    // The names are copied before the line is begun, so that no allocation fails halfway through.
     const std::string h2name = h2.getname();
     const std::string w3name = w3.getname();
     // operator> takes a copy of w3's Hero part: slicing is the point.
@@ -91,9 +83,6 @@ int main() try {
 
     return outputstatus();
 } catch (const std::bad_alloc&) {
-    // The text is a literal and std::cerr is unit-buffered, so the line asks nothing of
-    // operator new; with glibc, whose stderr is unbuffered, the C library allocates nothing
-    // either, though no standard promises it. std::cerr is tied to std::cout: it flushes it first.
     std::cerr << "battle: out of memory" << std::endl;
     return EXIT_FAILURE;
 }
