@@ -28,7 +28,9 @@ std::array<std::string, 3> parts(const Character& made) {
 template <class Character>
 void expectheropart(const Character& made, const std::string& part) {
     const std::array<std::string, 3> got = parts(made);
-    const char* hint = "\n\"Unknown, 1, 100\" is Hero's defaults: docs/extending.md#traps";
+    const char* hint =
+        "\n\"Unknown, 1, 100\" is Hero's defaults: a constructor names no Hero(...) "
+        "(docs/extending.md#traps)";
     EXPECT_EQ(got[0], part) << "as built" << hint;
     EXPECT_EQ(got[1], part) << "copied" << hint;
     EXPECT_EQ(got[2], part) << "moved" << hint;

@@ -1,9 +1,6 @@
-# The grade's proof: lab/grade.cmake grades a class of four clones of this tree, made here from
-# the solutions, and its grades.csv must say of each exercise what it did. `correct` passes
-# everything; `mistakes` makes a typical mistake in each exercise; `tricks` and `shortcuts` try
-# what must not pass: a loop, a hidden castspell, a main of its own, misnamed and misplaced
-# files, an uninitialised read, an exit, a filter, and an edited Hero.h. With g++ on a POSIX
-# host (the messages are g++'s), natively.
+# The grade's proof: lab/grade.cmake grades four clones of this tree, made from the solutions, and
+# grades.csv must say what each exercise did: `correct`, a typical mistake in each (`mistakes`),
+# and what must not pass (`tricks`, `shortcuts`). Native g++ only: the messages are g++'s.
 if(NOT (CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_HOST_UNIX) OR CMAKE_CROSSCOMPILING
    OR BATTLE_SANITIZE OR CMAKE_CXX_CLANG_TIDY)
     return()
@@ -13,8 +10,7 @@ file(REMOVE_RECURSE ${roster})
 file(GLOB solutions ${PROJECT_SOURCE_DIR}/lab/solutions/*)
 foreach(student correct mistakes tricks shortcuts)
     foreach(part src tests cmake lab CMakeLists.txt CMakePresets.json)
-        file(COPY ${PROJECT_SOURCE_DIR}/${part} DESTINATION ${roster}/${student}
-             PATTERN solutions EXCLUDE)
+        file(COPY ../${part} DESTINATION ${roster}/${student} PATTERN solutions EXCLUDE)
     endforeach()
     file(COPY ${solutions} DESTINATION ${roster}/${student}/src)
 endforeach()
