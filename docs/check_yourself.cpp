@@ -57,7 +57,7 @@ int main() {
     std::cout << "2. ";
     const Squire pip;
     pip.print();
-    std::cout << "armour " << pip.getarmor() << "\n";
+    std::cout << "armor " << pip.getarmor() << "\n";
 
     std::cout << "3.";
     { const order::Spellsword spellsword; }

@@ -19,9 +19,9 @@ public:
 int main() {
     const Warrior alone("Grell", 3, 60, 50);
     alone.print();
-    std::cout << "armour " << alone.getarmor() << "\n";
+    std::cout << "armor " << alone.getarmor() << "\n";
 
     const Spellblade spellblade;
     spellblade.print();
-    std::cout << "armour " << spellblade.getarmor() << ", mana " << spellblade.getmana() << "\n";
+    std::cout << "armor " << spellblade.getarmor() << ", mana " << spellblade.getmana() << "\n";
 }
