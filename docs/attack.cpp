@@ -1,5 +1,5 @@
 // The overloads of Warrior::attack, chosen when the call is compiled from the type of the
-// pointer passed: a Warmage* converts better to Warrior* than to Hero*, so the Warmage's armour
+// pointer passed: a Warmage* converts better to Warrior* than to Hero*, so the Warmage's armor
 // divides the damage; a Bloodmage* converts only to Hero*.
 #include "Bloodmage.h"
 #include "Warmage.h"

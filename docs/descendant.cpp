@@ -18,5 +18,5 @@ public:
 int main() {
     const Duelist bo;
     bo.print();
-    std::cout << "armour " << bo.getarmor() << "\n";
+    std::cout << "armor " << bo.getarmor() << "\n";
 }

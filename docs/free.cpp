@@ -47,7 +47,7 @@ public:
 
     [[nodiscard]] int getarmor() const { return armor; }
 
-    // x loses d, divided by its armour if x is a Warrior, whatever the type it is passed as.
+    // x loses d, divided by its armor if x is a Warrior, whatever the type it is passed as.
     void attack(Hero& x, int d) const {
         const auto* target = dynamic_cast<const Warrior*>(&x);
         const int damage = target != nullptr && target->armor != 0 ? d / target->armor : d;
@@ -56,7 +56,7 @@ public:
     }
 
 private:
-    void details() const override { std::cout << "armour " << armor << "\n"; }
+    void details() const override { std::cout << "armor " << armor << "\n"; }
 
     int armor;
 };
@@ -120,7 +120,7 @@ private:
     // Warrior and Mage both override details, so Warmage must: a class in which a virtual
     // function has two final overriders, one from each side, does not compile.
     void details() const override {
-        std::cout << "armour " << getarmor() << ", mana " << getmana() << "\n";
+        std::cout << "armor " << getarmor() << ", mana " << getmana() << "\n";
     }
 };
 

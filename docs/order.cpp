@@ -1,4 +1,4 @@
-// Builds, copies, assigns and destroys a diamond shaped like Warmage's, made of stand-ins whose
+// Builds, copies, assigns and destroys small copies of Hero, Warrior, Mage and Warmage whose
 // every part says what happens to it: the order in which the parts are built and destroyed,
 // and how often the shared Hero part is copied and assigned.
 #include <iostream>

@@ -18,5 +18,5 @@ int main() {
     Warrior& as_warrior = ezmund;
     as_warrior = grell;
     ezmund.print();
-    std::cout << "armour " << ezmund.getarmor() << ", mana " << ezmund.getmana() << "\n";
+    std::cout << "armor " << ezmund.getarmor() << ", mana " << ezmund.getmana() << "\n";
 }

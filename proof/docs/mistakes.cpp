@@ -21,9 +21,12 @@ struct PlainMage : Hero {
 struct PlainWarmage : PlainWarrior, PlainMage {};
 
 #if defined(MISTAKE_AMBIGUOUS_MEMBER)
-std::string name_of(const PlainWarmage& ezmund) { return ezmund.getname(); }
+std::string name_of(const PlainWarmage& plain) { return plain.getname(); }
 #else
-const Hero& hero_of(const PlainWarmage& ezmund) { return ezmund; }
+void status(const PlainWarmage& plain) {
+    const Hero& hero = plain;
+    hero.print();
+}
 #endif
 
 #elif defined(MISTAKE_ONE_PATH_WITHOUT_VIRTUAL)
