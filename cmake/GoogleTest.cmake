@@ -20,10 +20,9 @@ if(NOT GTest_FOUND)
              STATUS status)
         if(NOT status MATCHES "^0;")
             file(REMOVE "${archive}")
-            message(FATAL_ERROR "The tests need GoogleTest: install it (Debian, Ubuntu: "
-                "libgtest-dev; Fedora: gtest-devel; Arch: gtest; macOS: brew install googletest; "
-                "MSYS2: mingw-w64-ucrt-x86_64-gtest), or set GOOGLETEST_SOURCE_DIR to its sources. "
-                "(It is not installed, and the download failed: ${status}.)")
+            message(FATAL_ERROR "The tests need GoogleTest, which is not installed, and the "
+                "download failed (${status}): install it (docs/install.md), or set "
+                "GOOGLETEST_SOURCE_DIR to its sources.")
         endif()
     endif()
     # SYSTEM first: CMake 3.25 takes a keyword after URL_HASH's value as part of the value.

@@ -1,9 +1,8 @@
 // The lab's fourth exercise (docs/lab.md#4-party). Deleting a Warrior through a Hero* hands
-// operator delete the address of the Hero part, which is not where the Warrior's memory begins:
-// Hero is a virtual base, laid out after the Warrior's own part by g++ and clang++ (and by MSVC,
-// not tested here). So this file replaces the global operator new and delete (standard C++):
-// each allocation starts with a mark, and a delete of an address without one is counted, not
-// freed. That finds the wrong owner every time, where freeing it would crash only sometimes.
+// operator delete the address of the Hero part, a virtual base laid out after the Warrior's own
+// part, not where the Warrior begins. So this file replaces operator new and delete: each block
+// starts with a mark, and a delete of an address without one is counted, not freed. That finds
+// the wrong owner every time, where freeing it would crash only sometimes.
 #include "Party.h"
 
 #include <gtest/gtest.h>
