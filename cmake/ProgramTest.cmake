@@ -1,4 +1,4 @@
-# Test helpers shared by tests/, fuzz/ and docs/.
+# Test helpers: the expected output, a program's test, the lint.
 
 # Writes `text`, whose lines end in LF, to `file` with the target's newline (CR LF on Windows).
 function(write_expected file text)

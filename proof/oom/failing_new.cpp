@@ -21,9 +21,9 @@ Plan& plan() {
 // operator new even where nothing may throw (a string's move): those allocations are the
 // library's, not the battle's, so they are never failed or counted.
 #if defined(_MSVC_STL_VERSION) && _ITERATOR_DEBUG_LEVEL != 0
-bool librarys(std::size_t size) { return size == sizeof(std::_Container_proxy); }
+bool debugproxy(std::size_t size) { return size == sizeof(std::_Container_proxy); }
 #else
-bool librarys(std::size_t /*size*/) { return false; }
+bool debugproxy(std::size_t /*size*/) { return false; }
 #endif
 
 // This replaces the allocator itself, so it hands out raw memory from malloc, as the library's
@@ -34,7 +34,7 @@ bool librarys(std::size_t /*size*/) { return false; }
 // NOLINTBEGIN(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
 void* allocate(std::size_t size) {
     Plan& p = plan();
-    if (!librarys(size) && (p.failing || (p.countdown != 0 && --p.countdown == 0))) {
+    if (!debugproxy(size) && (p.failing || (p.countdown != 0 && --p.countdown == 0))) {
         if (p.how == failingnew::Failure::exit) {
             std::_Exit(3);
         }
