@@ -34,11 +34,9 @@ void status(const PlainWarmage& plain) {
 #include "Hero.h"
 #include "Warrior.h"
 
-struct PlainMage : Hero {
-    int mana = 20;
-};
+class PlainMage : public Hero {};
 
-struct HalfWarmage : Warrior, PlainMage {};
+class HalfWarmage : public Warrior, public PlainMage {};
 
 #elif defined(MISTAKE_COPY_WITHOUT_HERO)
 // A descendant's copy constructor that names only Warrior: the copy's Hero part is built by
