@@ -6,6 +6,7 @@
 # The handout is built once, in build/grade here, and each student's classes on top of it. The
 # exit status is 0 only when everything passed.
 cmake_minimum_required(VERSION 3.25)
+set(ENV{LC_ALL} C)  # the compilers' messages in plain ASCII
 set(tree ${CMAKE_CURRENT_BINARY_DIR}/build/grade)
 if(NOT HANDOUT)
     set(HANDOUT ${CMAKE_CURRENT_BINARY_DIR})
@@ -29,7 +30,8 @@ if(EXERCISE)
     set(targets lab.${EXERCISE})
     set(select -R "^lab[.]${EXERCISE}([.]lint)?$")
 endif()
-set(limit "")  # 3 GiB of memory for the tests, where the system takes the limit
+file(WRITE ${tree}/nothing "")  # the tests' standard input: no test waits on a keyboard
+set(limit "")  # 3 GiB of memory for a build and the tests, where the system takes the limit
 if(CMAKE_HOST_UNIX)
     set(limit sh -c "ulimit -v 3145728 2>/dev/null\nexec \"$@\"" sh)
 endif()
@@ -39,15 +41,14 @@ file(GLOB_RECURSE provided LIST_DIRECTORIES false RELATIVE ${HANDOUT} ${HANDOUT}
 list(FILTER provided EXCLUDE REGEX "^lab/solutions/")
 list(APPEND provided CMakeLists.txt CMakePresets.json)
 
-# Sets `var` to `text` as a JSON string.
+# Sets `var` to `text` as a JSON string, in ASCII: any other byte, or a control character but a
+# newline or tab, becomes a question mark.
 function(quote var text)
-    string(ASCII 27 escape)
+    string(REGEX REPLACE "[^ -~\n\t]" "?" text "${text}")
     string(REPLACE "\\" "\\\\" text "${text}")
     string(REPLACE "\"" "\\\"" text "${text}")
     string(REPLACE "\n" "\\n" text "${text}")
     string(REPLACE "\t" "\\t" text "${text}")
-    string(REPLACE "\r" "" text "${text}")
-    string(REPLACE "${escape}" "" text "${text}")
     string(REPLACE ";" "\\u003b" text "${text}")  # for the lists the JSON is kept in
     set(${var} "\"${text}\"" PARENT_SCOPE)
 endfunction()
@@ -86,9 +87,12 @@ endfunction()
 
 # Grades the clone `student`, into its build/grade: sets `summary`, `row` (grades.csv), `all`.
 function(grade student)
-    set(results ${student}/build/grade)
-    file(REMOVE ${results}/results.json ${results}/junit.xml)
     get_filename_component(who ${student} NAME)
+    set(results ${student}/build/grade)
+    if(EXISTS ${student}/build AND NOT IS_DIRECTORY ${student}/build)  # a file of that name
+        set(results ${tree}/results/${who})
+    endif()
+    file(REMOVE ${results}/results.json ${results}/junit.xml)
     foreach(file IN LISTS provided)
         execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files --ignore-eol
                         ${HANDOUT}/${file} ${student}/${file} RESULT_VARIABLE differs)
@@ -107,11 +111,12 @@ function(grade student)
         foreach(dir lab tests)  # no older program of another student's may run
             file(REMOVE ${tree}/${dir}/${target} ${tree}/${dir}/${target}.exe)
         endforeach()
-        execute_process(COMMAND ${CMAKE_COMMAND} --build ${tree} --target ${target}
-                        OUTPUT_VARIABLE text ERROR_VARIABLE text RESULT_VARIABLE failed)
+        execute_process(COMMAND ${limit} ${CMAKE_COMMAND} --build ${tree} --target ${target}
+                        OUTPUT_VARIABLE text ERROR_VARIABLE text RESULT_VARIABLE failed
+                        TIMEOUT 120)
         file(APPEND ${results}/build.log "${text}")
         shorten()
-        set(error "see build/grade/build.log")
+        set(error "see build/grade/build.log (${failed})")
         if(text MATCHES "[^\n]*(: (fatal )?error|multiple definition|undefined ref)[^\n]*")
             set(error "${CMAKE_MATCH_0}")
         endif()
@@ -126,7 +131,7 @@ function(grade student)
         execute_process(COMMAND ${limit} ${CMAKE_CTEST_COMMAND} --test-dir ${tree} ${select}
                                 --timeout 5 -j 2 --output-junit ${results}/junit.xml
                                 --test-output-size-passed 100000
-                        OUTPUT_VARIABLE log ERROR_VARIABLE log)
+                        INPUT_FILE ${tree}/nothing OUTPUT_VARIABLE log ERROR_VARIABLE log)
         file(READ ${results}/junit.xml xml)
     endif()
 
@@ -276,13 +281,22 @@ else()
         string(APPEND csv ",unit tests")
     endif()
     string(APPEND csv ",total,changed,note\n")
+    string(REGEX REPLACE "[^,\n]+" "" empty "${csv}")  # a row of nothing, but its commas
+    string(REGEX REPLACE ",,\n$" "0" empty "${empty}")
     foreach(clone IN LISTS clones)
-        if(IS_DIRECTORY ${clone}/src)  # a clone, not a file beside them
+        get_filename_component(who ${clone} NAME)
+        if(NOT IS_DIRECTORY ${clone})  # a file beside the clones
+            continue()
+        elseif(NOT IS_DIRECTORY ${clone}/src OR clone MATCHES "[\";]")
+            string(REPLACE "\"" "\"\"" who "${who}")
+            set(row "\"${who}\"${empty},\"\",\"not graded: no src/, or a quote or ; in its name\"")
+            set(all failed)
+        else()
             grade(${clone})
-            string(APPEND csv "${row}\n")
-            string(APPEND summaries "${row}\n")
-            list(APPEND failures ${all})
         endif()
+        string(APPEND csv "${row}\n")
+        string(APPEND summaries "${row}\n")
+        list(APPEND failures ${all})
     endforeach()
     file(WRITE ${STUDENTS}/grades.csv "${csv}")
     string(APPEND summaries "==== grades of the class: ${STUDENTS}/grades.csv")
