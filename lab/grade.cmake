@@ -285,9 +285,10 @@ else()
     string(REGEX REPLACE ",,\n$" "0" empty "${empty}")
     foreach(clone IN LISTS clones)
         get_filename_component(who ${clone} NAME)
-        if(NOT IS_DIRECTORY ${clone})  # a file beside the clones
-            continue()
-        elseif(NOT IS_DIRECTORY ${clone}/src OR clone MATCHES "[\";]")
+        string(FIND "${clone}" "${STUDENTS}/" at)
+        if(NOT at EQUAL 0 OR EXISTS ${clone} AND NOT IS_DIRECTORY ${clone})
+            continue()  # a file beside the clones, or the rest of a name split at a ;
+        elseif(NOT IS_DIRECTORY ${clone}/src OR clone MATCHES "\"")
             string(REPLACE "\"" "\"\"" who "${who}")
             set(row "\"${who}\"${empty},\"\",\"not graded: no src/, or a quote or ; in its name\"")
             set(all failed)
