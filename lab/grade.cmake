@@ -55,7 +55,7 @@ endfunction()
 
 # Sets `text` to `text` with the student's and the tree's paths made short: src/NAME.cpp.
 macro(shorten)
-    foreach(path ${tree}/lab/student/ ${student}/)
+    foreach(path ${tree}/lab/student/ ${student}/ ${HANDOUT}/)
         file(TO_NATIVE_PATH ${path} native)
         string(REPLACE "${path}" "" text "${text}")
         string(REPLACE "${native}" "" text "${text}")
