@@ -51,7 +51,7 @@ file(RENAME ${roster}/shortcuts/src/Party.h ${roster}/shortcuts/src/lab/Party.h)
 file(RENAME ${roster}/shortcuts/src/Party.cpp ${roster}/shortcuts/src/lab/Party.cpp)
 
 plant(limits src/Berserker.cpp "${strike}" "    std::vector<std::string> hoard;
-    for (;;) {\n        attack(x, d);\n        hoard.emplace_back(1U << 20U, 'x');\n    }\n")
+    for (;;) {\n        attack(x, d);\n        hoard.emplace_back(1U << 26U, 'x');\n    }\n")
 plant(limits src/Berserker.cpp "#include <utility>" "#include <utility>\n#include <vector>")
 plant(limits src/Necromancer.cpp "    castspell(x, d);" "    std::abort();")
 plant(limits src/Necromancer.cpp "#include <string>" "#include <cstdlib>\n#include <string>")
