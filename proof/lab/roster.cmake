@@ -50,9 +50,9 @@ file(MAKE_DIRECTORY ${roster}/shortcuts/src/lab)
 file(RENAME ${roster}/shortcuts/src/Party.h ${roster}/shortcuts/src/lab/Party.h)
 file(RENAME ${roster}/shortcuts/src/Party.cpp ${roster}/shortcuts/src/lab/Party.cpp)
 
-plant(limits src/Berserker.cpp "${strike}" "    std::vector<std::string> hoard;
-    for (;;) {\n        attack(x, d);\n        hoard.emplace_back(1U << 26U, 'x');\n    }\n")
-plant(limits src/Berserker.cpp "#include <utility>" "#include <utility>\n#include <vector>")
+plant(limits src/Berserker.cpp "${strike}" "    std::vector<std::unique_ptr<char[]>> hoard;
+    for (;;) {\n        attack(x, d);\n        hoard.emplace_back(new char[1U << 26U]);\n    }\n")
+plant(limits src/Berserker.cpp "#include <utility>" "#include <memory>\n#include <utility>\n#include <vector>")
 plant(limits src/Necromancer.cpp "    castspell(x, d);" "    std::abort();")
 plant(limits src/Necromancer.cpp "#include <string>" "#include <cstdlib>\n#include <string>")
 plant(limits src/Paladin.cpp "    castspell(x, d);" "    std::_Exit(0);")
