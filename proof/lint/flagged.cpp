@@ -1,7 +1,8 @@
-// Each line marked "flagged" is a trap that lint.hierarchy must report there, or
-// lint.hierarchy_flags_each_trap fails. clang-query reports by matcher, in the order of
+// Each line marked "flagged" is a trap that the lint must report there, or
+// lint.flags_each_trap fails. clang-query reports by matcher, in the order of
 // hierarchy.query, and within one in the order of the file: the marks follow that order.
-// Built by no target and read by no style check, which would rightly refuse it.
+// Never built (a target names it only for its flags) nor read by a style check, which would
+// rightly refuse it.
 #include <memory>
 #include <utility>
 #include <vector>

@@ -1,5 +1,6 @@
-// Correct code that looks like the traps in flagged.cpp: lint.hierarchy must report nothing
-// here. Built by no target and read by no style check, which would refuse its raw news.
+// Correct code that looks like the traps in flagged.cpp: the lint (lint.provided) must report
+// nothing here. Never built (a target names it only for its flags) nor read by a style check,
+// which would refuse its raw news.
 #include <memory>
 #include <utility>
 #include <vector>
