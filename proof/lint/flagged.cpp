@@ -1,8 +1,8 @@
 // Each line marked "flagged" is a trap that the lint must report there, or
 // lint.flags_each_trap fails. clang-query reports by matcher, in the order of
 // hierarchy.query, and within one in the order of the file: the marks follow that order.
-// Never built (a target names it only for its flags) nor read by a style check, which would
-// rightly refuse it.
+// Never built (a target names it only for its flags), so clang-tidy, which would rightly
+// refuse it, never reads it.
 #include <memory>
 #include <utility>
 #include <vector>

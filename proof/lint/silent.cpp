@@ -1,6 +1,6 @@
 // Correct code that looks like the traps in flagged.cpp: the lint (lint.provided) must report
-// nothing here. Never built (a target names it only for its flags) nor read by a style check,
-// which would refuse its raw news.
+// nothing here. Never built (a target names it only for its flags), so clang-tidy, which
+// would refuse its raw news, never reads it.
 #include <memory>
 #include <utility>
 #include <vector>
