@@ -104,9 +104,6 @@ function(grade student)
                             -D CMAKE_COMPILE_WARNING_AS_ERROR=ON WORKING_DIRECTORY ${HANDOUT}
                     OUTPUT_VARIABLE log ERROR_VARIABLE log RESULT_VARIABLE broken)
     file(WRITE ${results}/build.log "${log}")
-    if(broken AND STUDENTS)
-        message(FATAL_ERROR "grade: the handout does not configure: ${results}/build.log")
-    endif()
     foreach(target IN LISTS targets)  # each alone, so that each says why it did not build
         foreach(dir lab tests)  # no older program of another student's may run
             file(REMOVE ${tree}/${dir}/${target} ${tree}/${dir}/${target}.exe)
@@ -125,7 +122,7 @@ function(grade student)
             set(details_${target} "${text}")
         endif()
     endforeach()
-    set(log "the handout does not configure: build/grade/build.log")
+    set(log "does not configure with the handout: build/grade/build.log")
     set(xml "")
     if(NOT broken)
         execute_process(COMMAND ${limit} ${CMAKE_CTEST_COMMAND} --test-dir ${tree} ${select}
@@ -270,7 +267,12 @@ if(NOT STUDENTS)
     grade(${CMAKE_CURRENT_BINARY_DIR})
     set(failures ${all})
     set(summaries "${summary}")
-else()
+else()  # the handout alone first: if it does not configure, no clone can be graded
+    execute_process(COMMAND ${CMAKE_COMMAND} --preset dev -B ${tree} -D LAB_STUDENT=${HANDOUT}
+                    WORKING_DIRECTORY ${HANDOUT} OUTPUT_QUIET ERROR_VARIABLE log RESULT_VARIABLE broken)
+    if(broken)
+        message(FATAL_ERROR "grade: the handout does not configure:\n${log}")
+    endif()
     file(REAL_PATH ${STUDENTS} STUDENTS)
     file(GLOB clones LIST_DIRECTORIES true ${STUDENTS}/*)
     set(csv "student")
