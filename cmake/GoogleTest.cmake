@@ -12,21 +12,9 @@ if(NOT GTest_FOUND)
         "Where the tests download GoogleTest from, when the system has neither it nor its sources")
     set(BATTLE_GOOGLETEST_SHA256 81964fe578e9bd7c94dfdb09c8e4d6e6759e19967e397dbea48d1c10e45d0df2
         CACHE STRING "The SHA-256 of that archive")
-    set(archive "${CMAKE_BINARY_DIR}/googletest.tar.gz")
-    set(hash SHA256=${BATTLE_GOOGLETEST_SHA256})
-    if(NOT FETCHCONTENT_SOURCE_DIR_GOOGLETEST AND NOT EXISTS "${archive}")
-        # One try, briefly: FetchContent's own download retries for a minute and a half.
-        file(DOWNLOAD ${BATTLE_GOOGLETEST_URL} "${archive}" TIMEOUT 15 EXPECTED_HASH ${hash}
-             STATUS status)
-        if(NOT status MATCHES "^0;")
-            file(REMOVE "${archive}")
-            message(FATAL_ERROR "The tests need GoogleTest, which is not installed, and the "
-                "download failed (${status}): install it (docs/install.md), or set "
-                "GOOGLETEST_SOURCE_DIR to its sources.")
-        endif()
-    endif()
     # SYSTEM first: CMake 3.25 takes a keyword after URL_HASH's value as part of the value.
-    FetchContent_Declare(googletest SYSTEM URL "${archive}" URL_HASH ${hash})
+    FetchContent_Declare(googletest SYSTEM URL ${BATTLE_GOOGLETEST_URL}
+                         URL_HASH SHA256=${BATTLE_GOOGLETEST_SHA256})
     set(INSTALL_GTEST OFF)
     set(BUILD_GMOCK OFF)
     set(gtest_force_shared_crt ON)  # MSVC: the runtime library that the tests link

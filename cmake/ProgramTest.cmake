@@ -28,15 +28,12 @@ endfunction()
 # fails it. Without clang-query or compile_commands.json it reports itself skipped.
 find_program(BATTLE_CLANG_QUERY NAMES clang-query clang-query-14)
 function(add_lint_test name)
-    if(BATTLE_CLANG_QUERY AND CMAKE_EXPORT_COMPILE_COMMANDS AND CMAKE_GENERATOR MATCHES "Ninja|Make")
-        add_test(NAME ${name} COMMAND ${BATTLE_CLANG_QUERY} -p ${CMAKE_BINARY_DIR} --extra-arg=-w
-                                      -f tests/hierarchy.query ${ARGN}
-                 WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
-        set_tests_properties(${name} PROPERTIES FAIL_REGULAR_EXPRESSION "binds here;error:;Error "
-                                                COST 10 TIMEOUT 60)  # first: the longest
-    else()
-        add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E echo "skipped: no clang-query, or no"
-                                      "compile_commands.json (CMAKE_EXPORT_COMPILE_COMMANDS)")
-        set_tests_properties(${name} PROPERTIES SKIP_REGULAR_EXPRESSION "skipped: ")
+    set(lint ${BATTLE_CLANG_QUERY} -p ${CMAKE_BINARY_DIR} --extra-arg=-w -f tests/hierarchy.query)
+    if(NOT BATTLE_CLANG_QUERY OR NOT CMAKE_EXPORT_COMPILE_COMMANDS
+       OR NOT CMAKE_GENERATOR MATCHES "Ninja|Make")
+        set(lint ${CMAKE_COMMAND} -E echo "skipped: no clang-query, or no compile_commands.json")
     endif()
+    add_test(NAME ${name} COMMAND ${lint} ${ARGN} WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+    set_tests_properties(${name} PROPERTIES FAIL_REGULAR_EXPRESSION "binds here;error:;Error "
+                         SKIP_REGULAR_EXPRESSION "^skipped: " COST 10 TIMEOUT 60)  # COST: first
 endfunction()

@@ -1,10 +1,7 @@
-# Grades the lab (docs/teaching.md#grading). One student, in their clone, against the handout:
-#   cmake -D HANDOUT=<the handout> -P <the handout>/lab/grade.cmake
-# (without HANDOUT: the clone as it stands). A class, in the handout, each clone in ROSTER:
-#   cmake -D STUDENTS=<ROSTER> -D HANDOUT=<the handout> -P lab/grade.cmake
-# -D EXERCISE=<NAME> grades that exercise alone; -D POINTS_<NAME>=<n> gives it n points (25).
-# The handout is built once, in build/grade here, and each student's classes on top of it. The
-# exit status is 0 only when everything passed.
+# Grades the lab (docs/teaching.md#grading): one student, in their clone, against the handout
+# (cmake -D HANDOUT=<the handout> -P <the handout>/lab/grade.cmake; no HANDOUT: the clone as it
+# is), or, in the handout, each clone in a folder (-D STUDENTS=<it> -D HANDOUT=.). The handout is
+# built once, in build/grade here, each student's classes on top. Exit status 0: all passed.
 cmake_minimum_required(VERSION 3.25)
 set(ENV{LC_ALL} C)  # the compilers' messages in plain ASCII
 set(tree ${CMAKE_CURRENT_BINARY_DIR}/build/grade)
@@ -12,23 +9,25 @@ if(NOT HANDOUT)
     set(HANDOUT ${CMAKE_CURRENT_BINARY_DIR})
 endif()
 file(REAL_PATH ${HANDOUT} HANDOUT)
-set(home "")
 if(EXISTS ${tree}/CMakeCache.txt)
     file(STRINGS ${tree}/CMakeCache.txt home REGEX "^CMAKE_HOME_DIRECTORY:")
-endif()
-if(home AND NOT home STREQUAL "CMAKE_HOME_DIRECTORY:INTERNAL=${HANDOUT}")
-    file(REMOVE_RECURSE ${tree})  # built from another handout: not one to build on
+    if(NOT home STREQUAL "CMAKE_HOME_DIRECTORY:INTERNAL=${HANDOUT}")
+        file(REMOVE_RECURSE ${tree})  # built from another handout: not one to build on
+    endif()
 endif()
 file(GLOB exercises RELATIVE ${HANDOUT}/lab/tests ${HANDOUT}/lab/tests/*Test.cpp)
 list(TRANSFORM exercises REPLACE "Test[.]cpp$" "")  # the lab's order: its task numbers
 set(graded ${exercises})
 list(TRANSFORM exercises PREPEND lab. OUTPUT_VARIABLE targets)
-list(APPEND targets character_tests)
 set(select -L "^(lab|unit)$")
-if(EXERCISE)
+set(unit ",unit tests")  # its column
+if(EXERCISE)  # -D EXERCISE=<NAME>: that one alone; -D POINTS_<NAME>=<n>: its points (25)
     set(graded ${EXERCISE})
     set(targets lab.${EXERCISE})
     set(select -R "^lab[.]${EXERCISE}([.]lint)?$")
+    set(unit "")
+else()
+    list(APPEND targets character_tests)
 endif()
 file(WRITE ${tree}/nothing "")  # the tests' standard input: no test waits on a keyboard
 set(limit "")  # 3 GiB of memory for a build and the tests, where the system takes the limit
@@ -36,13 +35,13 @@ if(CMAKE_HOST_UNIX)
     set(limit sh -c "ulimit -v 3145728 2>/dev/null\nexec \"$@\"" sh)
 endif()
 # What builds and tests the exercises, compared with the student's copy.
-file(GLOB_RECURSE provided LIST_DIRECTORIES false RELATIVE ${HANDOUT} ${HANDOUT}/src/*
-     ${HANDOUT}/tests/* ${HANDOUT}/lab/* ${HANDOUT}/cmake/*)
+file(GLOB_RECURSE provided RELATIVE ${HANDOUT} ${HANDOUT}/src/* ${HANDOUT}/tests/* ${HANDOUT}/lab/*
+     ${HANDOUT}/cmake/*)
 list(FILTER provided EXCLUDE REGEX "^lab/solutions/")
 list(APPEND provided CMakeLists.txt CMakePresets.json)
 
-# Sets `var` to `text` as a JSON string, in ASCII: any other byte, or a control character but a
-# newline or tab, becomes a question mark.
+# Sets `var` to `text` as a JSON string in ASCII: other bytes, and control characters but a
+# newline or tab, become question marks.
 function(quote var text)
     string(REGEX REPLACE "[^ -~\n\t]" "?" text "${text}")
     string(REPLACE "\\" "\\\\" text "${text}")
@@ -105,9 +104,8 @@ function(grade student)
                     OUTPUT_VARIABLE log ERROR_VARIABLE log RESULT_VARIABLE broken)
     file(WRITE ${results}/build.log "${log}")
     foreach(target IN LISTS targets)  # each alone, so that each says why it did not build
-        foreach(dir lab tests)  # no older program of another student's may run
-            file(REMOVE ${tree}/${dir}/${target} ${tree}/${dir}/${target}.exe)
-        endforeach()
+        file(REMOVE ${tree}/lab/${target} ${tree}/lab/${target}.exe ${tree}/tests/${target}
+             ${tree}/tests/${target}.exe)  # no older program of another student's may run
         execute_process(COMMAND ${limit} ${CMAKE_COMMAND} --build ${tree} --target ${target}
                         OUTPUT_VARIABLE text ERROR_VARIABLE text RESULT_VARIABLE failed
                         TIMEOUT 120)
@@ -228,17 +226,16 @@ function(grade student)
         string(REGEX MATCHALL " - [A-Z][A-Za-z0-9_]*[.][A-Za-z0-9_]+ \\(" failing "${log}")
         list(TRANSFORM failing REPLACE "^ - | \\($" "")
         list(JOIN failing ", " failing)
-        set(status passed)
+        set(state pass)
         if(broken OR failing OR built_character_tests)
-            set(status "failed (${failing}${built_character_tests})")
+            set(state fail)
             set(all failed)
-            string(APPEND notes "; unit tests: ${failing}${built_character_tests}")
+            set(failing " (${failing}${built_character_tests})")
+            string(APPEND notes "; unit tests failed${failing}")
         endif()
-        string(REGEX REPLACE "ed( .*)?$" "" state "${status}")
         list(APPEND tests "{\"name\": \"unit tests\", \"status\": \"${state}\"}")
-        string(APPEND lines "\nunit tests: ${status}")
-        string(REGEX REPLACE " .*" "" status "${status}")
-        list(APPEND row ${status})
+        string(APPEND lines "\nunit tests: ${state}ed${failing}")
+        list(APPEND row ${state}ed)
     endif()
     list(JOIN changed " " changed)
     if(changed)
@@ -275,14 +272,9 @@ else()  # the handout alone first: if it does not configure, no clone can be gra
     endif()
     file(REAL_PATH ${STUDENTS} STUDENTS)
     file(GLOB clones LIST_DIRECTORIES true ${STUDENTS}/*)
-    set(csv "student")
-    foreach(exercise IN LISTS graded)
-        string(APPEND csv ",${exercise},${exercise} points")
-    endforeach()
-    if(NOT EXERCISE)
-        string(APPEND csv ",unit tests")
-    endif()
-    string(APPEND csv ",total,changed,note\n")
+    list(TRANSFORM graded REPLACE ".+" "\\0,\\0 points" OUTPUT_VARIABLE columns)
+    list(JOIN columns "," columns)
+    set(csv "student,${columns}${unit},total,changed,note\n")
     string(REGEX REPLACE "[^,\n]+" "" empty "${csv}")  # a row of nothing, but its commas
     string(REGEX REPLACE ",,\n$" "0" empty "${empty}")
     foreach(clone IN LISTS clones)
