@@ -46,7 +46,6 @@ endfunction()
 if(DEFINED EXTRA)  # further runs, with these helpers, before the plain one
     include(${EXTRA})
 endif()
-
 run(run)
 expect(${RC} "${STDERR}")
 if(DEFINED EXPECT)

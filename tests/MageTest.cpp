@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 
 #include "Warrior.h"
@@ -22,60 +23,36 @@ TEST(Mage, KeepsItsArgumentsOrTheDefaults) {
               "Hero: Iris, 3, 70\n");
 }
 
-TEST(Mage, SpellCostsItsDamageInMana) {
-    CoutCapture out;
-    Mage m("Iris", 3, 70, 50);
-    Hero target("Morvek", 4, 80);
-    m.castspell(&target, 30);
-    EXPECT_EQ(m.getmana(), 20);
-    EXPECT_EQ(m.getlife(), 70);
-    EXPECT_EQ(target.getlife(), 50);
-    EXPECT_EQ(out.take(), "Iris deals 30 spell damage to Morvek\n");
-}
+struct SpellCase {
+    int mana;
+    int target_life;
+    int d;
+    int mana_after;
+    int target_after;
+    const char* line;
+};
 
-TEST(Mage, SpellSpendsExactlyAllTheMana) {
-    CoutCapture out;
-    Mage m("Iris", 3, 70, 20);
-    Hero target("Morvek", 4, 80);
-    m.castspell(&target, 20);
-    EXPECT_EQ(m.getmana(), 0);
-    EXPECT_EQ(target.getlife(), 60);
-    m.castspell(&target, 0);
-    EXPECT_EQ(m.getmana(), 0);
-    EXPECT_EQ(target.getlife(), 60);
-    EXPECT_EQ(out.take(),
-              "Iris deals 20 spell damage to Morvek\n"
-              "Iris deals 0 spell damage to Morvek\n");
-}
-
-TEST(Mage, RefusalForLackOfManaChangesNothing) {
-    CoutCapture out;
-    Mage m("Tamrin", 50, 95, 95);
-    Hero target("Jorv", 4, 40);
-    m.castspell(&target, 100);
-    EXPECT_EQ(out.take(), "Tamrin has not enough mana\n");
-    EXPECT_EQ(m.getmana(), 95);
-    EXPECT_EQ(m.getlife(), 95);
-    EXPECT_EQ(target.getlife(), 40);
-}
-
-TEST(Mage, SpellIgnoresTheTargetsArmour) {
-    CoutCapture out;
-    Mage m("Iris", 3, 70, 50);
-    Warrior target("Grell", 3, 60, 50);
-    m.castspell(&target, 20);
-    EXPECT_EQ(target.getlife(), 40);
-    EXPECT_EQ(out.take(), "Iris deals 20 spell damage to Grell\n");
-}
-
-TEST(Mage, NegativeSpellHealsAndSaturates) {
-    CoutCapture out;
-    Mage m("Iris", 3, 70, INT_MAX);
-    Hero target("Morvek", 4, INT_MAX - 1);
-    m.castspell(&target, -5);
-    EXPECT_EQ(m.getmana(), INT_MAX);
-    EXPECT_EQ(target.getlife(), INT_MAX);
-    EXPECT_EQ(out.take(), "Iris deals -5 spell damage to Morvek\n");
+// The spell costs d mana, all of it or none, and takes d life whatever the target's armour; a
+// spell beyond the mana is refused and changes nothing; a negative d heals; both saturate.
+TEST(Mage, SpellCostsItsDamageInManaOrIsRefused) {
+    const std::array<SpellCase, 5> cases{{
+        {50, 60, 30, 20, 30, "Iris deals 30 spell damage to Grell\n"},
+        {20, 80, 20, 0, 60, "Iris deals 20 spell damage to Grell\n"},
+        {0, 60, 0, 0, 60, "Iris deals 0 spell damage to Grell\n"},
+        {95, 40, 100, 95, 40, "Iris has not enough mana\n"},
+        {INT_MAX, INT_MAX - 1, -5, INT_MAX, INT_MAX, "Iris deals -5 spell damage to Grell\n"},
+    }};
+    for (const SpellCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "mana " << c.mana << ", d " << c.d);
+        CoutCapture out;
+        Mage m("Iris", 3, 70, c.mana);
+        Warrior target("Grell", 3, c.target_life, 50);
+        m.castspell(&target, c.d);
+        EXPECT_EQ(m.getmana(), c.mana_after);
+        EXPECT_EQ(m.getlife(), 70);
+        EXPECT_EQ(target.getlife(), c.target_after);
+        EXPECT_EQ(out.take(), c.line);
+    }
 }
 
 TEST(Mage, NullTargetChangesNothingAndWritesNothing) {
