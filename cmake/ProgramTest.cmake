@@ -8,7 +8,6 @@ function(write_expected file text)
     endif()
     file(CONFIGURE OUTPUT "${file}" CONTENT "${text}" @ONLY NEWLINE_STYLE ${style})
 endfunction()
-
 # Adds a test that runs the target `program` (through a cross build's emulator, if any) with
 # run_program.cmake. The arguments after ARGS go to the program; the others are the script's
 # settings, as NAME=VALUE (RC=0 unless given).
@@ -22,7 +21,6 @@ function(add_program_test name program)
                                   -DNL=$<IF:$<PLATFORM_ID:Windows>,0d0a,0a> ${settings} -P
                                   ${PROJECT_SOURCE_DIR}/cmake/run_program.cmake)
 endfunction()
-
 # Adds the test `name`, the lint (docs/extending.md#traps) over the files that follow, each read
 # on its own with its flags in compile_commands.json: a finding, or a file that does not parse,
 # fails it. Without clang-query or compile_commands.json it reports itself skipped.

@@ -1,7 +1,6 @@
 # Strict warnings, for the people working on the project: someone who only consumes it gets a quiet
 # build. The presets make them errors under CI, through CMAKE_COMPILE_WARNING_AS_ERROR.
 option(BATTLE_WARNINGS "Compile with strict warnings" ${PROJECT_IS_TOP_LEVEL})
-
 # What GCC and Clang check beyond -Wall -Wextra (the docs' checks use the list too).
 set(strict -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wold-style-cast)
 

@@ -7,7 +7,6 @@ set(PROGRAM ${PROGRAM})  # a list again: it came with its semicolons escaped
 set(dir "${CMAKE_CURRENT_BINARY_DIR}/${NAME}")
 file(REMOVE_RECURSE "${dir}")
 file(MAKE_DIRECTORY "${dir}")
-
 # Runs PROGRAM, output in last.out and last.err, BATTLE_FAIL_NEW set to the rest (if any).
 macro(run label)
     set(last "${label}")
@@ -15,7 +14,6 @@ macro(run label)
     execute_process(COMMAND ${PROGRAM} OUTPUT_FILE "${dir}/${last}.out"
                     ERROR_FILE "${dir}/${last}.err" RESULT_VARIABLE last_rc)
 endmacro()
-
 # Stops unless the last run exited with `rc` and, where a regex follows, wrote to standard error
 # nothing (an empty regex) or one line matching it, ended by the hex -DNL.
 function(expect rc)
@@ -28,7 +26,6 @@ function(expect rc)
         message(FATAL_ERROR "${last}: standard error is not one line matching '${ARGV1}': ${text}")
     endif()
 endfunction()
-
 # Stops unless `got` holds the bytes of one of the files that follow it, with a diff from each
 # where there is a diff program (of the lines: a CR LF and an LF look alike).
 function(compare got)

@@ -39,7 +39,6 @@ file(GLOB_RECURSE provided RELATIVE ${HANDOUT} ${HANDOUT}/src/* ${HANDOUT}/tests
      ${HANDOUT}/cmake/*)
 list(FILTER provided EXCLUDE REGEX "^lab/solutions/")
 list(APPEND provided CMakeLists.txt CMakePresets.json)
-
 # Sets `var` to `text` as a JSON string in ASCII: other bytes, and control characters but a
 # newline or tab, become question marks.
 function(quote var text)
@@ -51,7 +50,6 @@ function(quote var text)
     string(REPLACE ";" "\\u003b" text "${text}")  # for the lists the JSON is kept in
     set(${var} "\"${text}\"" PARENT_SCOPE)
 endfunction()
-
 # Sets `text` to `text` with the student's and the tree's paths made short: src/NAME.cpp.
 macro(shorten)
     foreach(path ${tree}/lab/student/ ${student}/ ${HANDOUT}/)
@@ -61,7 +59,6 @@ macro(shorten)
     endforeach()
     string(REGEX REPLACE "(^|[ \n])([A-Za-z]+[.](h|cpp):)" "\\1src/\\2" text "${text}")
 endmacro()
-
 # Sets `out` to what the test `name` wrote (junit.xml), and `why` to how it failed (the log's
 # Failed, Timeout, SEGFAULT ...): "" if it passed, or Skipped if it did not run.
 function(outcome name)
@@ -83,7 +80,6 @@ function(outcome name)
     shorten()
     set(out "${text}" PARENT_SCOPE)
 endfunction()
-
 # Grades the clone `student`, into its build/grade: sets `summary`, `row` (grades.csv), `all`.
 function(grade student)
     get_filename_component(who ${student} NAME)
