@@ -1,9 +1,7 @@
 # GoogleTest: the system's; else its sources, from the environment's GOOGLETEST_SOURCE_DIR or
 # Debian's /usr/src/googletest (package googletest); else release 1.12.1, downloaded.
 include(FetchContent)
-if(NOT FETCHCONTENT_TRY_FIND_PACKAGE_MODE STREQUAL "NEVER")
-    find_package(GTest QUIET)
-endif()
+find_package(GTest QUIET)
 if(NOT GTest_FOUND)
     find_path(FETCHCONTENT_SOURCE_DIR_GOOGLETEST CMakeLists.txt NO_DEFAULT_PATH
               NO_CMAKE_FIND_ROOT_PATH PATHS ENV GOOGLETEST_SOURCE_DIR /usr/src/googletest)

@@ -1,19 +1,14 @@
-# Test helpers: the expected output, a program's test, the lint.
-
 # Writes `text`, whose lines end in LF, to `file` with the target's newline (CR LF on Windows).
 function(write_expected file text)
-    set(style UNIX)
     if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
-        set(style CRLF)
+        string(REPLACE "\n" "\r\n" text "${text}")
     endif()
-    file(CONFIGURE OUTPUT "${file}" CONTENT "${text}" @ONLY NEWLINE_STYLE ${style})
+    file(WRITE "${file}" "${text}")
 endfunction()
-# Adds a test that runs the target `program` (through a cross build's emulator, if any) with
-# run_program.cmake. The arguments after ARGS go to the program; the others are the script's
-# settings, as NAME=VALUE (RC=0 unless given).
+# Adds a test that runs the target `program` (through an emulator, if any) with run_program.cmake:
+# ARGS for the program, then its settings as NAME=VALUE (RC=0 unless given), semicolons escaped.
 function(add_program_test name program)
     cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "ARGS")
-    # The command reaches the script as one argument: the list's semicolons stay escaped.
     set(command ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${program}> ${arg_ARGS})
     string(REPLACE ";" "\\;" command "${command}")
     list(TRANSFORM arg_UNPARSED_ARGUMENTS PREPEND "-D" OUTPUT_VARIABLE settings)
@@ -22,8 +17,7 @@ function(add_program_test name program)
                                   ${PROJECT_SOURCE_DIR}/cmake/run_program.cmake)
 endfunction()
 # Adds the test `name`, the lint (docs/extending.md#traps) over the files that follow, each read
-# on its own with its flags in compile_commands.json: a finding, or a file that does not parse,
-# fails it. Without clang-query or compile_commands.json it reports itself skipped.
+# with its flags in compile_commands.json: a finding, or a file that does not parse, fails it.
 find_program(BATTLE_CLANG_QUERY NAMES clang-query clang-query-14)
 function(add_lint_test name)
     set(lint ${BATTLE_CLANG_QUERY} -p ${CMAKE_BINARY_DIR} --extra-arg=-w -f tests/hierarchy.query)

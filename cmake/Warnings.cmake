@@ -1,9 +1,7 @@
-# Strict warnings, for the people working on the project: someone who only consumes it gets a quiet
-# build. The presets make them errors under CI, through CMAKE_COMPILE_WARNING_AS_ERROR.
+# Strict warnings where the project is built on its own; the presets make them errors under CI.
 option(BATTLE_WARNINGS "Compile with strict warnings" ${PROJECT_IS_TOP_LEVEL})
 # What GCC and Clang check beyond -Wall -Wextra (the docs' checks use the list too).
 set(strict -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wold-style-cast)
-
 if(MSVC)
     # The standard's std::strerror and std::getenv, which MSVC deprecates for its own (C4996).
     target_compile_definitions(battle_options INTERFACE _CRT_SECURE_NO_WARNINGS)

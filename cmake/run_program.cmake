@@ -1,12 +1,12 @@
-# Runs -DPROGRAM=<a cross build's emulator, if any, and the program>, its output kept in the
-# folder -DNAME=<the test>, and stops at the first of its checks that fails: the exit status -DRC,
-# standard output byte for byte (-DEXPECT, the file it must equal, or -DEXPECT_OR, another; -DHINT,
-# what to do if neither), standard error (see expect). -DEXTRA: a script of further runs.
+# Runs -DPROGRAM (an emulator, if any, and the program), output kept in the folder -DNAME, and stops
+# at the first failed check: exit status -DRC, standard output byte for byte (-DEXPECT or
+# -DEXPECT_OR; -DHINT: what to do), standard error (see expect). -DEXTRA: a script of more runs.
 cmake_minimum_required(VERSION 3.25)
 set(PROGRAM ${PROGRAM})  # a list again: it came with its semicolons escaped
 set(dir "${CMAKE_CURRENT_BINARY_DIR}/${NAME}")
 file(REMOVE_RECURSE "${dir}")
 file(MAKE_DIRECTORY "${dir}")
+
 # Runs PROGRAM, output in last.out and last.err, BATTLE_FAIL_NEW set to the rest (if any).
 macro(run label)
     set(last "${label}")

@@ -1,7 +1,6 @@
-# Grades the lab (docs/teaching.md#grading): one student, in their clone, against the handout
-# (cmake -D HANDOUT=<the handout> -P <the handout>/lab/grade.cmake; no HANDOUT: the clone as it
-# is), or, in the handout, each clone in a folder (-D STUDENTS=<it> -D HANDOUT=.). The handout is
-# built once, in build/grade here, each student's classes on top. Exit status 0: all passed.
+# Grades the lab (docs/teaching.md#grading): a clone, in it, against -D HANDOUT (else as it is),
+# or, in the handout, each clone in -D STUDENTS. The handout is built once, in build/grade here,
+# each student's classes on top. Exit status 0: all passed.
 cmake_minimum_required(VERSION 3.25)
 set(ENV{LC_ALL} C)  # the compilers' messages in plain ASCII
 set(tree ${CMAKE_CURRENT_BINARY_DIR}/build/grade)
@@ -74,8 +73,6 @@ function(outcome name)
     endif()
     string(REPLACE "&lt;" "<" text "${text}")
     string(REPLACE "&gt;" ">" text "${text}")
-    string(REPLACE "&quot;" "\"" text "${text}")
-    string(REPLACE "&apos;" "'" text "${text}")
     string(REPLACE "&amp;" "&" text "${text}")
     shorten()
     set(out "${text}" PARENT_SCOPE)
@@ -290,8 +287,7 @@ else()  # the handout alone first: if it does not configure, no clone can be gra
     file(WRITE ${STUDENTS}/grades.csv "${csv}")
     string(APPEND summaries "==== grades of the class: ${STUDENTS}/grades.csv")
 endif()
-list(REMOVE_ITEM failures passed)
-if(failures)
+if(failures MATCHES "failed")
     message(SEND_ERROR "grade: not everything passed (the summary follows)")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E echo "${summaries}")

@@ -1,10 +1,7 @@
-# The out-of-memory runs of the battle with the failing operator new (proof/oom), before the
-# plain one, with cmake/run_program.cmake's helpers: for every k, the battle ended at its k-th
-# allocation, flushing nothing, must have written whole lines from the start of EXPECT; failing
-# at its k-th allocation, or from the k-th on, it must exit 1 saying so, having written the same.
-
-# Stops unless the last run wrote whole lines from the start of EXPECT, showing how its output
-# differs from as much of EXPECT: a later run's output would differ the same way.
+# The battle's out-of-memory runs (proof/oom), with run_program.cmake's helpers: for every k, the
+# battle ended at its k-th allocation must have written whole lines from the start of EXPECT;
+# failing at its k-th allocation, or from the k-th on, it must exit 1 saying so, having as well.
+# Stops unless the last run wrote whole lines from the start of EXPECT, showing how it differs.
 function(expect_prefix)
     file(SIZE "${dir}/${last}.out" size)
     file(READ "${dir}/${last}.out" got HEX)
@@ -18,7 +15,6 @@ function(expect_prefix)
         message(FATAL_ERROR "${last}: its last line is unfinished")
     endif()
 endfunction()
-
 foreach(k RANGE 1 200)
     run("ending at allocation ${k}" ${k}!)
     if(last_rc EQUAL 0)

@@ -1,7 +1,5 @@
-# The grade's proof: lab/grade.cmake grades five clones of this tree with the solutions in, four
-# of them changed as a student might by their patches here (a typical mistake in each exercise,
-# what must not pass, the limits), and grades.csv must say what each exercise did. Native g++
-# only: the messages are g++'s.
+# The grade's proof: it grades five clones with the solutions in, four changed by their patches
+# here (mistakes, what must not pass, the limits); grades.csv must say it. Native g++ only.
 if(NOT (CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_HOST_UNIX) OR CMAKE_CROSSCOMPILING
    OR BATTLE_SANITIZE OR CMAKE_CXX_CLANG_TIDY)
     return()
@@ -11,9 +9,8 @@ set(roster ${CMAKE_CURRENT_BINARY_DIR}/roster)
 file(REMOVE_RECURSE ${roster})
 file(GLOB solutions ${PROJECT_SOURCE_DIR}/lab/solutions/*)
 foreach(student correct mistakes tricks shortcuts limits)
-    foreach(part src tests cmake lab CMakeLists.txt CMakePresets.json)
-        file(COPY ../${part} DESTINATION ${roster}/${student} PATTERN solutions EXCLUDE)
-    endforeach()
+    file(COPY ../src ../tests ../cmake ../lab ../CMakeLists.txt ../CMakePresets.json
+         DESTINATION ${roster}/${student} PATTERN solutions EXCLUDE)
     file(COPY ${solutions} DESTINATION ${roster}/${student}/src)
     set(patch ${CMAKE_CURRENT_SOURCE_DIR}/lab/${student}.patch)
     if(EXISTS ${patch})
