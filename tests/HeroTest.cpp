@@ -51,22 +51,18 @@ TEST(Hero, NamesAreWrittenByteForByte) {
     EXPECT_EQ(out.take(), "Hero: " + odd + ", 1, 100\n");
 }
 
+// A level-up adds one level and 100 life, both held at INT_MAX.
 TEST(Hero, LevelUpAddsOneLevelAndHundredLife) {
-    CoutCapture out;
-    Hero h("Cuth", 4, 100);
-    h++;
-    EXPECT_EQ(out.take(), "Cuth has gained a level!\n");
-    EXPECT_EQ(h.getlevel(), 5);
-    EXPECT_EQ(h.getlife(), 200);
-}
-
-TEST(Hero, LevelUpSaturatesAtIntMax) {
-    CoutCapture out;
-    Hero h("Cuth", INT_MAX, INT_MAX - 50);
-    h++;
-    EXPECT_EQ(h.getlevel(), INT_MAX);
-    EXPECT_EQ(h.getlife(), INT_MAX);
-    EXPECT_EQ(out.take(), "Cuth has gained a level!\n");
+    const std::array<std::array<int, 4>, 2> cases{
+        {{4, 100, 5, 200}, {INT_MAX, INT_MAX - 50, INT_MAX, INT_MAX}}};
+    for (const auto& [level, life, level_after, life_after] : cases) {
+        CoutCapture out;
+        Hero h("Cuth", level, life);
+        h++;
+        EXPECT_EQ(out.take(), "Cuth has gained a level!\n");
+        EXPECT_EQ(h.getlevel(), level_after);
+        EXPECT_EQ(h.getlife(), life_after);
+    }
 }
 
 // The damage-taken line reports d itself; a negative d heals; the life saturates both ways.

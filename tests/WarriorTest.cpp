@@ -44,56 +44,49 @@ TEST(Warrior, PlainAttackHitsAnyHeroInFull) {
     jorv.attack(&morvek, 20);
     jorv.attack(&morvek, -5);
     EXPECT_EQ(morvek.getlife(), 65);
+    morvek.setlife(-10);
+    jorv.attack(&morvek, INT_MAX);
+    EXPECT_EQ(morvek.getlife(), INT_MIN);  // held at the limit
     EXPECT_EQ(out.take(),
               "Jorv deals 20 damage to Morvek\n"
-              "Jorv deals -5 damage to Morvek\n");
+              "Jorv deals -5 damage to Morvek\n"
+              "Jorv deals 2147483647 damage to Morvek\n");
 }
 
 struct ArmouredCase {
     int d;
     int arm;
     int dealt;
-    int life_after;  // of a target that starts at life 0
+    int life;
+    int life_after;
 };
 
 // The divided damage truncates toward zero and uses the target's armour only. Armour 0 would
-// divide by zero, so it gives no protection; INT_MIN / -1 would overflow, so it saturates.
+// divide by zero, so it gives no protection; INT_MIN / -1 would overflow, so it saturates, and
+// so does the life.
 TEST(Warrior, ArmouredAttackDividesByTargetArmour) {
-    const std::array<ArmouredCase, 9> cases{{
-        {50, 25, 2, -2},
-        {80, 50, 1, -1},
-        {20, 40, 0, 0},
-        {-7, 2, -3, 3},
-        {7, -2, -3, 3},
-        {30, 0, 30, -30},
-        {INT_MIN, 0, INT_MIN, INT_MAX},
-        {INT_MIN, -1, INT_MAX, -INT_MAX},
-        {INT_MAX, 1, INT_MAX, -INT_MAX},
+    const std::array<ArmouredCase, 10> cases{{
+        {50, 25, 2, 0, -2},
+        {80, 50, 1, 0, -1},
+        {20, 40, 0, 0, 0},
+        {-7, 2, -3, 0, 3},
+        {7, -2, -3, 0, 3},
+        {30, 0, 30, 0, -30},
+        {INT_MIN, 0, INT_MIN, 0, INT_MAX},
+        {INT_MIN, -1, INT_MAX, 0, -INT_MAX},
+        {INT_MAX, 1, INT_MAX, 0, -INT_MAX},
+        {INT_MIN, 1, INT_MIN, 10, INT_MAX},
     }};
     for (const ArmouredCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.d << " / " << c.arm);
         CoutCapture out;
         Warrior attacker("Jorv", 4, 40, 999);
-        Warrior target("Grell", 3, 0, c.arm);
+        Warrior target("Grell", 3, c.life, c.arm);
         attacker.attack(&target, c.d);
         EXPECT_EQ(target.getlife(), c.life_after);
         EXPECT_EQ(out.take(), "Jorv deals " + std::to_string(c.dealt) + " damage to Grell\n");
         EXPECT_EQ(attacker.getlife(), 40);
     }
-}
-
-TEST(Warrior, AttacksSaturateTheTargetsLife) {
-    CoutCapture out;
-    Warrior w("Jorv", 4, 40, 1);
-    Warrior low("Low", 1, -10, 1);
-    w.attack(static_cast<Hero*>(&low), INT_MAX);
-    EXPECT_EQ(low.getlife(), INT_MIN);
-    Warrior high("High", 1, 10, 1);
-    w.attack(&high, INT_MIN);
-    EXPECT_EQ(high.getlife(), INT_MAX);
-    EXPECT_EQ(out.take(),
-              "Jorv deals 2147483647 damage to Low\n"
-              "Jorv deals -2147483648 damage to High\n");
 }
 
 TEST(Warrior, AttackOnItselfLowersItsOwnLife) {
