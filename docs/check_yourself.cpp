@@ -1,5 +1,5 @@
-// The answers to the lesson's questions (docs/hierarchy.md#check-yourself), shown on
-// docs/answers.md, each printed after its number: the programs of the questions, run.
+// The lesson's questions (docs/hierarchy.md#check-yourself) run, each after its number, as
+// docs/answers.md shows them.
 #include <iostream>
 
 #include "Hero.h"

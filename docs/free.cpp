@@ -1,7 +1,6 @@
-// The same family designed freely, as one would write it with no interface fixed: a root with
-// a virtual destructor, a print that each class extends through a private virtual function, a
-// castspell that Bloodmage overrides, protected helpers for the descendants' spells, and a band
-// owned through pointers to the root, whose members are told apart with dynamic_cast.
+// The same family designed freely, with no interface fixed: a root with a virtual destructor, a
+// print each class extends through a private virtual function, a castspell Bloodmage overrides,
+// and a band owned through pointers to the root, told apart with dynamic_cast.
 #include <algorithm>
 #include <iostream>
 #include <memory>

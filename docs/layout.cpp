@@ -1,7 +1,6 @@
-// Prints the size of each character class and where each base part lies inside it. An offset
-// is measured by converting a pointer to the whole object into a pointer to the part, as the
-// compiler does whenever a character is passed as one of its bases. Last, it asks typeid what a
-// Warrior& to a Warmage refers to.
+// Prints the size of each character class and where each base part lies inside it, measured by
+// converting a pointer to the whole into one to the part, as the compiler does whenever a
+// character is passed as one of its bases. Last, it asks typeid what a Warrior& to a Warmage is.
 #include <cstddef>
 #include <cstdint>
 #include <iostream>

@@ -1,13 +1,12 @@
-// Builds, copies, assigns and destroys small copies of Hero, Warrior, Mage and Warmage whose
-// every part says what happens to it: the order in which the parts are built and destroyed,
-// and how often the shared Hero part is copied and assigned.
+// Builds, copies, assigns and destroys small copies of Hero, Warrior, Mage and Warmage whose every
+// part says what happens to it: the parts' order, and how often the shared Hero part is copied.
 #include <iostream>
 #include <string_view>
 
 namespace {
 
-// One part of an object. Writes its name, after a space, whenever it is built, copied,
-// assigned or destroyed. A move copies, as it would for a class without move members.
+// One part of an object: writes its name, after a space, whenever it is built, copied (a move
+// copies, as for a class without move members), assigned or destroyed.
 class Tracer {  // NOLINT(cppcoreguidelines-special-member-functions): no move members, above
 public:
     explicit Tracer(std::string_view name) : name_(name) { say(); }

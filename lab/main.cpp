@@ -1,8 +1,6 @@
-// The main of every exercise's tests. A run passes only when every test linked in ran and
-// passed: a filter, or code that ends the program before its tests are done, fails it. Its last
-// line says all ran, which lab/grade.cmake requires, so that even an exit that skips the atexit
-// handlers (std::_Exit) fails there. Being a source of the program, not a library's, it also
-// keeps a main of the student's from linking.
+// The main of every exercise's tests: a run passes only when every test ran and passed, so a
+// filter or an early exit fails it; its last line, which lab/grade.cmake requires, catches even
+// std::_Exit. Being a source of the program, it keeps a student's own main from linking.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -1,6 +1,5 @@
 // The playground: a program of your own, to change as you like (docs/extending.md#the-playground).
-// The battle's tests never look at it; its one test, playground.runs, only asks that it exit 0
-// with nothing on standard error, and lint.hierarchy checks it for the hierarchy's traps.
+// Its one test, playground.runs, asks only that it exit 0 quietly; the lint checks it for traps.
 #include <array>
 
 #include "Bloodmage.h"

@@ -6,8 +6,7 @@
 
 #include "saturating.h"
 
-// Mage's own Hero arguments go unused when it is part of a Bloodmage
-// (docs/hierarchy.md#who-builds-the-hero-part), so it gets no name to copy.
+// Mage's Hero arguments go unused in a Bloodmage (docs/hierarchy.md#who-builds-the-hero-part).
 Bloodmage::Bloodmage(std::string nm, int lvl, int lf, int mn)
     : Hero(std::move(nm), lvl, lf), Mage(std::string(), lvl, lf, mn) {}
 

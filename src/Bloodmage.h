@@ -1,5 +1,4 @@
-// Bloodmage: a Mage whose spell never fails. What its mana cannot pay, it pays with its own
-// life.
+// Bloodmage: a Mage whose spell never fails: what its mana cannot pay, it pays with its life.
 #pragma once
 
 #include <string>

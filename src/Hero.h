@@ -1,20 +1,17 @@
-// Hero: the name, life and level that every character has, and the three report lines about
-// them (status, level gain, damage taken). Used on its own and as the one shared Hero part of
-// every other character.
-//
-// What every character promises: each operation either does all it says or, when copying a
-// name runs out of memory, throws std::bad_alloc having changed nothing and written nothing;
-// each report line is flushed as it is written; and the numbers follow saturating.h.
+// Hero: the name, life and level that every character has, and three report lines about them
+// (status, level gain, damage taken); on its own, and as the one Hero part of every character.
+// What every character promises: each operation does all it says or, when copying a name runs out
+// of memory, throws std::bad_alloc having changed and written nothing; each report line is
+// flushed as written; the numbers follow saturating.h.
 #pragma once
 
 #include <string>
 
 class Hero {  // NOLINT(cppcoreguidelines-special-member-functions): no move assignment, below
 public:
-    // "Unknown", level 1, life 100. The default constructor is not explicit, so that
-    // `Hero h = {};` and `std::array<Hero, 2> a{};` compile: copy-initialization from {} may not
-    // use an explicit one, and g++ and clang++ both refuse it. The one taking a name is
-    // explicit, so that a std::string never becomes a Hero unasked.
+    // "Unknown", level 1, life 100. The default constructor is not explicit, so that `Hero h = {};`
+    // and `std::array<Hero, 2> a{};` compile (g++ and clang++ refuse an explicit one there); the
+    // one taking a name is, so that a std::string never becomes a Hero unasked.
     Hero();
     explicit Hero(std::string nm, int lvl = 1, int lf = 100);
 

@@ -8,9 +8,8 @@
 
 class Mage : public virtual Hero {
 public:
-    // Sets the mana to `mn`. `nm`, `lvl` and `lf` reach the Hero part only when this Mage is not
-    // a base part of another object, whose class then builds the Hero part. The default
-    // constructor gives the defaults; which one is explicit, and why: as in Hero.h.
+    // `nm`, `lvl` and `lf` reach the Hero part only when this Mage is not the base part of another
+    // object, whose class builds it. Which constructor is explicit, and why: as in Hero.h.
     Mage();
     explicit Mage(std::string nm, int lvl = 1, int lf = 100, int mn = 100);
 

@@ -8,9 +8,8 @@
 
 class Warrior : public virtual Hero {
 public:
-    // Sets the armour to `arm`. `nm`, `lvl` and `lf` reach the Hero part only when this Warrior
-    // is not a base part of another object, whose class then builds the Hero part. The default
-    // constructor gives the defaults; which one is explicit, and why: as in Hero.h.
+    // `nm`, `lvl` and `lf` reach the Hero part only when this Warrior is not the base part of
+    // another object, whose class builds it. Which constructor is explicit, and why: as in Hero.h.
     Warrior();
     explicit Warrior(std::string nm, int lvl = 1, int lf = 100, int arm = 25);
 

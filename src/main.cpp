@@ -1,9 +1,7 @@
-// The battle: one fixed script of characters acting on each other, each action writing one
-// report line to standard output. main owns every character, those on the heap through a
-// std::unique_ptr of their exact type, never of a base (docs/hierarchy.md, Ownership), and
-// hands targets over as plain pointers, for the length of one call. A run whose output could not
-// be written, or that ran out of memory, says so in one line on standard error and exits 1
-// (docs/battle.md, Beyond the script).
+// The battle: one fixed script, each action writing one report line. main owns every character,
+// on the heap through a std::unique_ptr of its exact type (docs/hierarchy.md, Ownership), and
+// hands targets over as plain pointers. A run whose output could not be written, or that ran out
+// of memory, says so in one line on standard error and exits 1 (docs/battle.md).
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>

@@ -1,11 +1,7 @@
-// Saturating arithmetic on the 32-bit values that every character carries.
-//
-// Life, level, mana, armour and damage are plain ints with no floor or ceiling, so a sum or a
-// difference can leave the range of int, and signed overflow is undefined behaviour. The rule:
-// every value that a character stores or a report line writes is the exact result of its step,
-// worked out in 64 bits, and is held at INT_MIN or INT_MAX only when that result lies beyond
-// them. A value that is neither stored nor written is never held: it stays 64 bits wide until
-// the step that stores it (see the blood spell).
+// Saturating arithmetic on the ints that every character carries, whose overflow would be
+// undefined behaviour. Every value a character stores or a report line writes is the exact result
+// of its step, worked out in 64 bits, held at INT_MIN or INT_MAX only when it lies beyond them; a
+// value neither stored nor written stays 64 bits wide until the step that stores it (blood spell).
 #pragma once
 
 #include <cstdint>

@@ -19,9 +19,8 @@ struct BloodCase {
     int target_after;  // of a target that starts at life 60
 };
 
-// Cheap (d below the mana), exact, dear (d beyond the mana), empty mana, a heal, and values
-// that would overflow, where the caster's life is exact whenever it fits. The target always
-// loses the full d.
+// Cheap (d below the mana), exact, dear, empty mana, a heal, and values that would overflow, the
+// caster's life exact whenever it fits. The target always loses the full d.
 TEST(Bloodmage, PaysWhatTheManaCannotWithItsOwnLife) {
     const std::array<BloodCase, 8> cases{{
         {50, 50, 30, 20, 50, 30},

@@ -1,6 +1,5 @@
-// Every character builds its one Hero part from its own name, level and life, and its copies
-// and moves keep them. A class derived from Warrior or Mage that forgets to name Hero(...)
-// comes out as "Unknown, 1, 100" here (docs/extending.md#traps).
+// Every character builds its one Hero part from its own name, level and life, kept by copies and
+// moves; a descendant that forgets Hero(...) comes out "Unknown, 1, 100" (docs/extending.md#traps).
 #include <gtest/gtest.h>
 
 #include <array>
@@ -19,8 +18,7 @@
 
 namespace {
 
-// What every row hands its character's constructor first, none of them Hero's defaults, and
-// the Hero part that must come out.
+// What every row hands its constructor first (none of them Hero's defaults), and what comes out.
 constexpr const char* in_name = "Orla";
 constexpr int in_level = 7;
 constexpr int in_life = 70;

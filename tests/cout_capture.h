@@ -5,10 +5,9 @@
 #include <streambuf>
 #include <string>
 
-// Swaps std::cout's buffer for its own and puts the old one back on destruction, even when an
-// assertion returns early. Its text has room reserved up front, so that writing a line of the
-// usual length allocates nothing, even while allocations are made to fail. (Past that room
-// it allocates, and a failed allocation there would leave std::cout failed for good.)
+// Swaps std::cout's buffer for its own, and back on destruction, even when an assertion returns
+// early. Room reserved up front lets a line of the usual length be written with no allocation,
+// even while allocations are made to fail (one failing past it would fail std::cout for good).
 class CoutCapture {
 public:
     CoutCapture() : saved(std::cout.rdbuf(&sink)) {}
@@ -18,10 +17,9 @@ public:
     CoutCapture(CoutCapture&&) = delete;
     CoutCapture& operator=(CoutCapture&&) = delete;
 
-    // Returns everything written so far and starts afresh, keeping the reserved room. Every line
-    // must have been flushed on its own as soon as it was written (std::endl does that, '\n'
-    // does not); what was not comes back after a "(not flushed) " mark, so no expected text
-    // matches it. A line is text up to a newline, so a name that holds one reads as two lines.
+    // Returns everything written so far and starts afresh. Each line must have been flushed on its
+    // own as written (std::endl does that, '\n' does not); what was not comes back after a
+    // "(not flushed) " mark, which no expected text matches.
     std::string take() {
         sink.settle(false);
         std::string text = sink.text;

@@ -1,8 +1,7 @@
 // The lab's fourth exercise (docs/lab.md#4-party). Deleting a Warrior through a Hero* hands
-// operator delete the address of the Hero part, a virtual base laid out after the Warrior's own
-// part, not where the Warrior begins. So this file replaces operator new and delete: each block
-// starts with a mark, and a delete of an address without one is counted, not freed. That finds
-// the wrong owner every time, where freeing it would crash only sometimes.
+// operator delete the address of the Hero part, a virtual base laid out after the Warrior's own.
+// So this file marks each block it allocates and counts a delete of an unmarked address instead
+// of freeing it: the wrong owner is found every time, where freeing would crash only sometimes.
 #include "Party.h"
 
 #include <gtest/gtest.h>
